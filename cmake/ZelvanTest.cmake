@@ -1,0 +1,33 @@
+# One helper registers every test: GoogleTest executables linked with the
+# libraries they exercise, run on the offscreen platform so widget tests need
+# no display.
+find_package(GTest REQUIRED)
+# The readers come from Debian's packages (python3-ezdxf, python3-docx), so
+# the tests use Debian's interpreter even when another python3 is first on
+# the PATH.
+if(EXISTS /usr/bin/python3 AND NOT Python3_EXECUTABLE)
+  set(Python3_EXECUTABLE /usr/bin/python3)
+endif()
+find_package(Python3 COMPONENTS Interpreter)
+
+function(zelvan_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock zelvan_test_support)
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELVAN_BIN_DIR=${ZELVAN_OUTPUT_DIR};ZELVAN_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    TIMEOUT 300)
+endfunction()
+
+# Tests written in Python read our outputs with readers we did not write
+# (ezdxf for DXF, python-docx for Word files).
+function(zelvan_add_python_test name script)
+  if(Python3_Interpreter_FOUND)
+    add_test(NAME ${name} COMMAND ${Python3_EXECUTABLE} ${script} ${ARGN})
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELVAN_BIN_DIR=${ZELVAN_OUTPUT_DIR};ZELVAN_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+      TIMEOUT 300)
+  endif()
+endfunction()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "project/Prompter.h"
+
+namespace zelvan {
+
+// The batch tool's prompter: messages go to standard error, every question
+// is answered yes (the batch tool runs what the button would run).
+class CliPrompter : public Prompter {
+public:
+    void message(const QString &title, const QString &text, Icon icon) override;
+    bool askYesNo(const QString &title, const QString &text, Icon icon) override;
+    Answer askYesNoCancel(const QString &title, const QString &text, Icon icon) override;
+    void progress(const QString &text) override;
+
+    // True once an error or warning message was shown.
+    bool reportedError() const { return m_reportedError; }
+
+private:
+    bool m_reportedError = false;
+};
+
+} // namespace zelvan

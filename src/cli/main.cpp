@@ -1,0 +1,52 @@
+// zelvan-cli: the batch tool. Runs what the program's buttons run, without a
+// window: questions are answered yes, messages go to standard error.
+#include "CliCommands.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <iterator>
+
+namespace zelvan::cli {
+
+void printError(const QString &text)
+{
+    std::fprintf(stderr, "zelvan-cli: %s\n", text.toUtf8().constData());
+}
+
+namespace {
+const Command kCommands[] = {
+    {"to-json", "to-json PROJECT.pcp", toJson},
+    {"from-json", "from-json PROJECT.json OUT.pcp", fromJson},
+};
+
+void printUsage()
+{
+    std::fprintf(stderr, "usage: zelvan-cli COMMAND ARGS...\n");
+    for (const Command &command : kCommands)
+        std::fprintf(stderr, "  zelvan-cli %s\n", command.usage);
+}
+} // namespace
+} // namespace zelvan::cli
+
+int main(int argc, char *argv[])
+{
+    // The sketches are drawn with QPainter; the offscreen platform lets the
+    // batch tool run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        zelvan::cli::printUsage();
+        return 1;
+    }
+    const QString name = args.takeFirst();
+    for (const auto &command : zelvan::cli::kCommands)
+        if (name == QLatin1String(command.name))
+            return command.run(args);
+    zelvan::cli::printError(QStringLiteral("unknown command %1").arg(name));
+    zelvan::cli::printUsage();
+    return 1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "project/Prompter.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+
+namespace zelvan::test {
+
+// A prompter for tests: records every message and question with its title,
+// text and icon, and answers questions from a script (yes when the script
+// runs out).
+class RecordingPrompter : public Prompter {
+public:
+    struct Entry {
+        enum Kind { Message, YesNo, YesNoCancel } kind;
+        QString title;
+        QString text;
+        Icon icon;
+    };
+
+    void message(const QString &title, const QString &text, Icon icon) override;
+    bool askYesNo(const QString &title, const QString &text, Icon icon) override;
+    Answer askYesNoCancel(const QString &title, const QString &text, Icon icon) override;
+    void progress(const QString &text) override { progressTexts.append(text); }
+
+    void answer(Answer a) { m_answers.push_back(a); }
+    void answerYes() { answer(Answer::Yes); }
+    void answerNo() { answer(Answer::No); }
+
+    QStringList texts() const;
+    QString lastText() const { return entries.isEmpty() ? QString() : entries.last().text; }
+    void clear() { entries.clear(); progressTexts.clear(); m_answers.clear(); }
+
+    QList<Entry> entries;
+    QStringList progressTexts;
+
+private:
+    Answer next();
+    std::deque<Answer> m_answers;
+};
+
+} // namespace zelvan::test
