@@ -9,6 +9,8 @@
 
 namespace zelvan::cli {
 
+namespace {
+
 int toJson(const QStringList &args)
 {
     if (args.size() != 1) {
@@ -53,4 +55,8 @@ int fromJson(const QStringList &args)
     return 0;
 }
 
+const CommandRegistration toJsonCommand({"to-json", "to-json PROJECT.pcp", toJson});
+const CommandRegistration fromJsonCommand({"from-json", "from-json PROJECT.json OUT.pcp", fromJson});
+
+} // namespace
 } // namespace zelvan::cli

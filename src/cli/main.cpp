@@ -5,28 +5,35 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <iterator>
+#include <vector>
 
 namespace zelvan::cli {
+
+namespace {
+std::vector<Command> &registry()
+{
+    static std::vector<Command> commands;
+    return commands;
+}
+
+void printUsage()
+{
+    std::fprintf(stderr, "usage: zelvan-cli COMMAND ARGS...\n");
+    for (const Command &command : registry())
+        std::fprintf(stderr, "  zelvan-cli %s\n", command.usage);
+}
+} // namespace
+
+CommandRegistration::CommandRegistration(const Command &command)
+{
+    registry().push_back(command);
+}
 
 void printError(const QString &text)
 {
     std::fprintf(stderr, "zelvan-cli: %s\n", text.toUtf8().constData());
 }
 
-namespace {
-const Command kCommands[] = {
-    {"to-json", "to-json PROJECT.pcp", toJson},
-    {"from-json", "from-json PROJECT.json OUT.pcp", fromJson},
-};
-
-void printUsage()
-{
-    std::fprintf(stderr, "usage: zelvan-cli COMMAND ARGS...\n");
-    for (const Command &command : kCommands)
-        std::fprintf(stderr, "  zelvan-cli %s\n", command.usage);
-}
-} // namespace
 } // namespace zelvan::cli
 
 int main(int argc, char *argv[])
@@ -43,7 +50,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString name = args.takeFirst();
-    for (const auto &command : zelvan::cli::kCommands)
+    for (const auto &command : zelvan::cli::registry())
         if (name == QLatin1String(command.name))
             return command.run(args);
     zelvan::cli::printError(QStringLiteral("unknown command %1").arg(name));
