@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <variant>
+#include <vector>
+
+// The in-memory document the automation layer types into: a body and a page
+// header, each a sequence of paragraphs and tables. Plain data; the rules of
+// moving and typing live in WordDocument, the file format in WordPackageWriter.
+namespace zelvan {
+
+enum class WordUnderline { None, Single, Double };
+enum class WordAlignment { Left, Centre };
+
+struct WordRunFormat {
+    bool bold = false;
+    WordUnderline underline = WordUnderline::None;
+    double size = 10.5; // points; a new document's body text ("五号")
+    bool operator==(const WordRunFormat &) const = default;
+};
+
+// A run is text in one format, or one inline picture (length 1).
+struct WordRun {
+    QString text;
+    WordRunFormat format;
+    int picture = -1; // index into WordDocumentModel::pictures
+    bool isPicture() const { return picture >= 0; }
+    int length() const { return isPicture() ? 1 : int(text.size()); }
+};
+
+struct WordParagraph {
+    WordAlignment alignment = WordAlignment::Left;
+    std::vector<WordRun> runs;
+    // Format of the paragraph mark: it sets the height of an empty line.
+    WordRunFormat markFormat;
+    int length() const;
+    QString text() const; // pictures are left out
+};
+
+struct WordCell {
+    int span = 1; // grid columns covered (a horizontal merge)
+    std::vector<WordParagraph> paragraphs;
+    QString text() const; // paragraphs joined with '\n'
+};
+
+struct WordRow {
+    std::vector<WordCell> cells;
+    int gridWidth() const;
+};
+
+struct WordTable {
+    int id = 0;
+    int gridColumns = 0;
+    bool fitToContent = false;
+    std::vector<WordRow> rows;
+};
+
+using WordBlock = std::variant<WordParagraph, WordTable>;
+
+struct WordStory {
+    std::vector<WordBlock> blocks;
+};
+
+struct WordPicture {
+    QString sourcePath;
+    QByteArray bytes;
+    QString extension;   // "jpeg" or "bmp": the media part's extension
+    QString contentType; // its MIME type
+    QSize pixelSize;
+};
+
+struct WordDocumentModel {
+    WordStory body;
+    WordStory header;
+    std::vector<WordPicture> pictures;
+};
+
+inline int WordParagraph::length() const
+{
+    int n = 0;
+    for (const WordRun &run : runs)
+        n += run.length();
+    return n;
+}
+
+inline QString WordParagraph::text() const
+{
+    QString s;
+    for (const WordRun &run : runs)
+        if (!run.isPicture())
+            s += run.text;
+    return s;
+}
+
+inline QString WordCell::text() const
+{
+    QString s;
+    for (size_t i = 0; i < paragraphs.size(); ++i) {
+        if (i)
+            s += QLatin1Char('\n');
+        s += paragraphs[i].text();
+    }
+    return s;
+}
+
+inline int WordRow::gridWidth() const
+{
+    int n = 0;
+    for (const WordCell &cell : cells)
+        n += cell.span;
+    return n;
+}
+
+} // namespace zelvan
