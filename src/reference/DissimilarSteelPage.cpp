@@ -59,8 +59,8 @@ DissimilarSteelPage::DissimilarSteelPage(Prompter &prompter, QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(results, 3);
+    layout->addWidget(m_tree, 0);
+    layout->addLayout(results, 1);
 
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_tree, &QWidget::customContextMenuRequested, this, &DissimilarSteelPage::showContextMenu);

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace zelvan {
 
 ParameterDialog::ParameterDialog(const QString &title, const std::vector<ReferenceNode> &nodes,
@@ -25,7 +27,7 @@ ParameterDialog::ParameterDialog(const QString &title, const std::vector<Referen
     setModal(true);
     m_tree->setHeaderHidden(false);
     m_tree->setHeaderLabel(ReferenceTexts::steelCategory());
-    m_tree->setMinimumWidth(200);
+    m_tree->setMinimumWidth(std::max(m_tree->minimumWidth(), 200));
     m_tree->setObjectName(QStringLiteral("categoryTree"));
     m_list->setObjectName(QStringLiteral("parameterList"));
     // Texts in this caption are shown as written, "<<" included.

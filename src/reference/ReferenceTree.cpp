@@ -1,6 +1,7 @@
 #include "reference/ReferenceTree.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeWidgetItemIterator>
 
 namespace zelvan {
@@ -21,6 +22,24 @@ ReferenceTree::ReferenceTree(const std::vector<ReferenceNode> &nodes, const QIco
         item->setIcon(0, topLevelIcon);
         addChildren(item, node.children, nodeIcon);
     }
+    // Wide enough that no node of the expanded tree is cut.
+    ensurePolished();
+    setMinimumWidth(contentWidth() + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 4);
+}
+
+int ReferenceTree::contentWidth() const
+{
+    auto *self = const_cast<ReferenceTree *>(this);
+    QList<QTreeWidgetItem *> collapsed;
+    for (QTreeWidgetItemIterator it(self); *it; ++it)
+        if ((*it)->childCount() > 0 && !(*it)->isExpanded())
+            collapsed.append(*it);
+    for (QTreeWidgetItem *item : collapsed)
+        item->setExpanded(true);
+    const int width = sizeHintForColumn(0);
+    for (QTreeWidgetItem *item : collapsed)
+        item->setExpanded(false);
+    return width;
 }
 
 void ReferenceTree::addChildren(QTreeWidgetItem *parent, const std::vector<ReferenceNode> &nodes, const QIcon &icon)

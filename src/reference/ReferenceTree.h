@@ -22,6 +22,8 @@ public:
     QTreeWidgetItem *findNode(const QString &text, const QString &parentText = QString()) const;
     // The text of an item's parent, empty for a top-level item.
     static QString parentText(const QTreeWidgetItem *item);
+    // The column width every node needs when the whole tree is expanded.
+    int contentWidth() const;
 
 private:
     void addChildren(QTreeWidgetItem *parent, const std::vector<ReferenceNode> &nodes, const QIcon &icon);

@@ -39,8 +39,8 @@ SameSteelPage::SameSteelPage(QWidget *parent)
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(5, 5, 5, 5);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(results, 3);
+    layout->addWidget(m_tree, 0);
+    layout->addLayout(results, 1);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *current) { showGrade(current); });
