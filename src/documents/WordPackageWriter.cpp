@@ -2,8 +2,6 @@
 
 #include "WordError.h"
 
-#include <QList>
-
 #include <zip.h>
 
 #include <algorithm>
@@ -320,9 +318,13 @@ struct ZipCloser {
 
 void WordPackageWriter::appendEscaped(std::string &out, const QString &text)
 {
-    const QList<uint> codePoints = text.toUcs4();
-    for (uint u : codePoints) {
-        const char32_t c = char32_t(u);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
+        else if (QChar::isSurrogate(c))
+            continue; // unpaired: not a character
         if (!isAllowedInXml(c))
             continue;
         switch (c) {

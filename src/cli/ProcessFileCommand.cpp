@@ -1,0 +1,61 @@
+#include "CliCommands.h"
+#include "CliPrompter.h"
+
+#include "documents/ProcessFileGenerator.h"
+#include "project/ProjectArchive.h"
+
+#include <QDir>
+
+#include <cstdio>
+
+namespace zelvan::cli {
+
+namespace {
+
+// zelvan-cli process-file PROJECT.pcp [--out-dir DIR]: what the button
+// "生成产品工艺文件" does, questions answered yes; --out-dir stands in for the
+// project directory of the project file for this run.
+int processFile(const QStringList &args)
+{
+    QString projectPath;
+    QString outDir;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--out-dir") && i + 1 < args.size()) {
+            outDir = args.at(++i);
+        } else if (projectPath.isEmpty() && !args.at(i).startsWith(QLatin1String("--"))) {
+            projectPath = args.at(i);
+        } else {
+            projectPath.clear();
+            break;
+        }
+    }
+    if (projectPath.isEmpty()) {
+        printError(QStringLiteral("usage: zelvan-cli process-file PROJECT.pcp [--out-dir DIR]"));
+        return 1;
+    }
+    ProjectRecord record;
+    CompanyInfo company = CompanyInfo::initial();
+    const FileResult loaded = ProjectFile::load(projectPath, record, company);
+    if (!loaded.ok) {
+        printError(loaded.message);
+        return 1;
+    }
+    if (!outDir.isEmpty())
+        outDir = QDir(outDir).absolutePath() + QLatin1Char('/');
+
+    CliPrompter prompter;
+    ProcessFileGenerator generator(record, company, prompter);
+    generator.setOutputDirectory(outDir);
+    const ProcessFileGenerator::Result result = generator.run();
+    if (result.refused || result.filesWritten == 0)
+        return 1;
+    for (const GeneratedFiles::Entry &entry : result.files.entries)
+        std::printf("%s\n", entry.path().toUtf8().constData());
+    // A file that failed (its message is on standard error) fails the run.
+    return result.filesWritten == 2 ? 0 : 1;
+}
+
+const CommandRegistration processFileCommand({"process-file", "process-file PROJECT.pcp [--out-dir DIR]", processFile});
+
+} // namespace
+} // namespace zelvan::cli
