@@ -25,6 +25,25 @@ bool finite(std::initializer_list<double> values)
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
+// The unit vector of an angle in degrees; exact for the right angles every
+// drawing uses, so that a vertical dimension stays exactly vertical.
+std::pair<double, double> direction(double degrees)
+{
+    double a = std::fmod(degrees, 360.0);
+    if (a < 0)
+        a += 360.0;
+    if (a == 0.0)
+        return {1.0, 0.0};
+    if (a == 90.0)
+        return {0.0, 1.0};
+    if (a == 180.0)
+        return {-1.0, 0.0};
+    if (a == 270.0)
+        return {0.0, -1.0};
+    const double r = a * kPi / 180.0;
+    return {std::cos(r), std::sin(r)};
+}
+
 // A fixed-size name field of a record, read up to its NUL or its end.
 std::string_view fieldText(const char *field, size_t size)
 {
@@ -604,8 +623,7 @@ bool DxfDocument::dimLinear(double x1, double y1, double x2, double y2, double x
     e.rotation = angle;
     buildDimensionBlock(block, *style, x1, y1, x2, y2, xd, yd, angle, e.text);
     // v: first point, second point, definition point, text middle point.
-    const double a = angle * kPi / 180.0;
-    const double ux = std::cos(a), uy = std::sin(a);
+    const auto [ux, uy] = direction(angle);
     const double t2 = (x2 - xd) * ux + (y2 - yd) * uy;
     const double t1 = (x1 - xd) * ux + (y1 - yd) * uy;
     e.v[0] = x1; e.v[1] = y1; e.v[2] = x2; e.v[3] = y2;
@@ -634,8 +652,7 @@ bool DxfDocument::dimLinear(double x1, double y1, double x2, double y2, double x
 void DxfDocument::buildDimensionBlock(Block &block, const DxfDimStyleRecord &style, double x1, double y1, double x2,
                                       double y2, double xd, double yd, double angle, const std::string &text)
 {
-    const double a = angle * kPi / 180.0;
-    const double ux = std::cos(a), uy = std::sin(a);
+    const auto [ux, uy] = direction(angle);
     const double t1 = (x1 - xd) * ux + (y1 - yd) * uy;
     const double t2 = (x2 - xd) * ux + (y2 - yd) * uy;
     const double q1x = xd + t1 * ux, q1y = yd + t1 * uy;
@@ -729,8 +746,8 @@ void DxfDocument::buildDimensionBlock(Block &block, const DxfDimStyleRecord &sty
         textAngle += 360.0;
     if (textAngle > 90.0 + 1e-9 && textAngle <= 270.0 + 1e-9)
         textAngle -= 180.0;
-    const double ta = textAngle * kPi / 180.0;
-    const double nx = -std::sin(ta), ny = std::cos(ta); // "up" for the text
+    const auto [tx, ty] = direction(textAngle);
+    const double nx = -ty, ny = tx; // "up" for the text
     const double mx = (q1x + q2x) / 2, my = (q1y + q2y) / 2;
     Entity t = entity(Entity::Text, style.textColor);
     t.text = shown;

@@ -1,0 +1,88 @@
+// zelvan-cli layout: the layout drawing without the dialog. Material,
+// specification and summary are taken as the dialog takes them; the dates
+// default to today, as the dialog's date pickers do.
+#include "CliCommands.h"
+#include "CliPrompter.h"
+
+#include "drawing/LayoutGenerator.h"
+#include "drawing/LayoutInputs.h"
+#include "project/ProjectArchive.h"
+#include "project/TextCodec.h"
+
+#include <QDate>
+
+#include <cstdio>
+
+namespace zelvan::cli {
+
+namespace {
+
+bool takeDate(const QString &text, std::string &out)
+{
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
+        return false;
+    out = formatDate(date.year(), date.month(), date.day());
+    return true;
+}
+
+int layout(const QStringList &args)
+{
+    const char *usage = "usage: zelvan-cli layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] "
+                        "[--review-date YYYY-MM-DD]";
+    QString projectPath, outDir;
+    const QDate today = QDate::currentDate();
+    std::string prepared = formatDate(today.year(), today.month(), today.day());
+    std::string review = prepared;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--out-dir") && hasValue) {
+            outDir = args.at(++i);
+        } else if (arg == QLatin1String("--prepared-date") && hasValue) {
+            if (!takeDate(args.at(++i), prepared)) {
+                printError(QStringLiteral("invalid date %1 (expected YYYY-MM-DD)").arg(args.at(i)));
+                return 1;
+            }
+        } else if (arg == QLatin1String("--review-date") && hasValue) {
+            if (!takeDate(args.at(++i), review)) {
+                printError(QStringLiteral("invalid date %1 (expected YYYY-MM-DD)").arg(args.at(i)));
+                return 1;
+            }
+        } else if (!arg.startsWith(QLatin1String("--")) && projectPath.isEmpty()) {
+            projectPath = arg;
+        } else {
+            printError(QString::fromLatin1(usage));
+            return 1;
+        }
+    }
+    if (projectPath.isEmpty()) {
+        printError(QString::fromLatin1(usage));
+        return 1;
+    }
+
+    ProjectRecord record;
+    CompanyInfo company = CompanyInfo::initial();
+    const FileResult loaded = ProjectFile::load(projectPath, record, company);
+    if (!loaded.ok) {
+        printError(loaded.message);
+        return 1;
+    }
+    LayoutInputs inputs = LayoutInputs::fromRecord(record);
+    inputs.preparedDate = prepared;
+    inputs.reviewDate = review;
+
+    CliPrompter prompter;
+    const LayoutGenerator::Result result = LayoutGenerator::generate(inputs, company, prompter, outDir);
+    if (result.status != LayoutGenerator::Status::Generated)
+        return 1;
+    for (const auto &entry : result.files.entries)
+        std::printf("%s\n", entry.path().toUtf8().constData());
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+const CommandRegistration layoutCommand(
+    {"layout", "layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] [--review-date YYYY-MM-DD]", layout});
+
+} // namespace
+} // namespace zelvan::cli
