@@ -59,7 +59,7 @@ const QVector<FormSpec> &formSpecs()
           {QStringLiteral("基础环、地脚螺栓座组焊")},
           {QStringLiteral("裙座检验"), Step::Inspection}},
          QStringLiteral("裙座与下封头组焊"),
-         QStringLiteral("耐压试验（卧置时计入液柱静压力）")},
+         QStringLiteral("耐压试验（卧置计入液柱压力）")},
         {QStringLiteral("卧式鞍座"), QStringLiteral("鞍  座"),
          {{QStringLiteral("钢板检验"), Step::Inspection},
           {QStringLiteral("腹板、筋板、底板、垫板下料")},
@@ -110,7 +110,7 @@ public:
         m_painter.setPen(pen);
         m_painter.setBrush(n.kind == Step::Inspection || n.kind == Step::Hold ? kInspectionFill : QColor(Qt::white));
         m_painter.drawRoundedRect(r, 6, 6);
-        m_painter.setFont(ArtFonts::sans(19));
+        m_painter.setFont(ArtFonts::sans(18));
         m_painter.setPen(kInk);
         m_painter.drawText(r.adjusted(10, 2, -10, -2), Qt::AlignCenter | Qt::TextWordWrap, n.text);
         if (n.kind == Step::Hold)
