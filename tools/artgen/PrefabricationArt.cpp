@@ -207,7 +207,7 @@ QImage PrefabricationArt::reinforcementRing()
     p.setPen(d.hiddenPen());
     p.drawLine(QPointF(left, shellTop), QPointF(left - 10, shellTop));
     d.centreLine(QPointF(nozzleX, shellTop - 175), QPointF(nozzleX, shellTop + shellT + 50));
-    d.dimension(QPointF(nozzleX + padHalf, shellTop - 2), QPointF(nozzleX + padHalf, shellTop - 2 - padT), 48,
+    d.dimension(QPointF(nozzleX + padHalf, shellTop - 2), QPointF(nozzleX + padHalf, shellTop - 2 - padT), -40,
                 QStringLiteral("δc"));
     d.leader(QPointF(nozzleX - 140, shellTop - 12), QPointF(nozzleX - 200, shellTop - 100), QStringLiteral("补强圈"), false);
     d.leader(QPointF(nozzleX - nozzleR + 6, shellTop - 110), QPointF(nozzleX - 150, shellTop - 160),
