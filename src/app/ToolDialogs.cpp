@@ -1,0 +1,38 @@
+#include "ToolDialogs.h"
+
+#include "pages/QualificationLibraryDialog.h"
+#include "reference/ConsumableSelectionDialog.h"
+#include "reference/DryingParametersDialog.h"
+#include "reference/PreheatParametersDialog.h"
+
+namespace zelvan {
+namespace ToolDialogs {
+
+void layoutDrawing(CZelvanDoc &, const CompanyInfo &, Prompter &, QWidget *) {}
+
+void consumableSelection(Prompter &prompter, QWidget *parent)
+{
+    ConsumableSelectionDialog dialog(prompter, parent);
+    dialog.exec();
+}
+
+void dryingParameters(Prompter &prompter, QWidget *parent)
+{
+    DryingParametersDialog dialog(prompter, parent);
+    dialog.exec();
+}
+
+void preheatParameters(Prompter &prompter, QWidget *parent)
+{
+    PreheatParametersDialog dialog(prompter, parent);
+    dialog.exec();
+}
+
+void qualificationLibrary(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
+{
+    QualificationLibraryDialog dialog(doc, prompter, parent);
+    dialog.exec();
+}
+
+} // namespace ToolDialogs
+} // namespace zelvan

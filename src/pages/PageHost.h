@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace zelvan {
+
+class BasicInfoPage;
+class CZelvanDoc;
+class HeadPage;
+class NozzlePage;
+class PlatePage;
+class Prompter;
+class ShellCoursePage;
+
+// The second tab of a project window: the ten record pages, created once
+// with the window in the order of their tabs.
+class PageHost : public QWidget {
+    Q_OBJECT
+public:
+    PageHost(CZelvanDoc &doc, Prompter &prompter, QWidget *parent = nullptr);
+
+    QTabWidget *tabs() const { return m_tabs; }
+    BasicInfoPage *basicInfoPage() const { return m_basic; }
+    HeadPage *headPage() const { return m_heads; }
+    ShellCoursePage *shellCoursePage() const { return m_courses; }
+    NozzlePage *nozzlePage() const { return m_nozzles; }
+    PlatePage *platePage() const { return m_plates; }
+    QWidget *page(int index) const;
+
+private:
+    QTabWidget *m_tabs;
+    BasicInfoPage *m_basic;
+    HeadPage *m_heads;
+    ShellCoursePage *m_courses;
+    NozzlePage *m_nozzles;
+    PlatePage *m_plates;
+};
+
+} // namespace zelvan

@@ -1,0 +1,12 @@
+#include "ProcessCardPageFactory.h"
+
+#include <QWidget>
+
+namespace zelvan {
+
+QWidget *createProcessCardPage(CZelvanDoc &, Prompter &)
+{
+    return new QWidget;
+}
+
+} // namespace zelvan

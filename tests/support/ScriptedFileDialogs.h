@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/FileDialogs.h"
+
+#include <QStringList>
+
+namespace zelvan::test {
+
+// File dialogs answered from a script; records the titles and filters
+// they were opened with.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget *, const QString &title, const QString &filter) override
+    {
+        titles.append(title);
+        filters.append(filter);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString saveFile(QWidget *, const QString &title, const QString &filter, const QString &defaultName) override
+    {
+        titles.append(title);
+        filters.append(filter);
+        defaultNames.append(defaultName);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList answers;
+    QStringList titles;
+    QStringList filters;
+    QStringList defaultNames;
+};
+
+} // namespace zelvan::test
