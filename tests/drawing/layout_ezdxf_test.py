@@ -1,0 +1,241 @@
+#!/usr/bin/python3
+"""Layout drawings written by zelvan-cli, read back with ezdxf.
+
+The sample projects are built through the batch tool's JSON form. Expected
+counts and coordinates are worked out by hand from the layout rules. With
+ZELVAN_KEEP_DXF=DIR set, the sample drawings are also copied into DIR (the
+PNGs in docs/ are rendered from them with scripts/render-dxf).
+"""
+import json
+import math
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+import ezdxf
+
+BIN = os.environ["ZELVAN_BIN_DIR"]
+CLI = os.path.join(BIN, "zelvan-cli")
+COMPANY = "岳川明压力容器制造有限公司"  # 26 bytes: split 20 + 6, "限公司" below
+
+
+def nozzle(mark, dn, location, azimuth, elevation, outside):
+    return [mark, "接管", "1", dn, location, azimuth, elevation, "", "", outside, "", "", "", ""]
+
+
+VERTICAL = {
+    "type": "0",
+    "vessel": "立式储罐",
+    "courses": ["1200", "1500", "1500", "1500", "1500", "1200"],  # L = 8400
+    "diameter": "1600",
+    "plates": [("16MnR", "12A345-1"), ("16MnR", "12A345-2"), ("16MnR", "13B017-1"), ("16MnR", "13B017-2")],
+    "nozzles": [
+        nozzle("N1", "200", "筒节段", "一轴内400", "1000", "219"),
+        nozzle("N2", "100", "筒节段", "二轴内300", "3000", "108"),
+        nozzle("N3", "50", "筒节段", "三轴内600", "5200", "57"),
+        nozzle("N4", "80", "筒节段", "四轴内200", "7600", "89"),
+        nozzle("N5", "250", "上封头", "圆心处", "0", "273"),
+        nozzle("N6", "50", "上封头", "一轴内300", "300", "57"),
+        nozzle("N7", "80", "下封头", "三轴内200", "200", "89"),
+        nozzle("N8", "50", "下封头", "圆心处", "0", "57"),
+        nozzle("N9", "25", "筒节段", "二轴内0", "6000", "32"),
+    ],
+}
+
+HORIZONTAL = {
+    "type": "1",
+    "vessel": "卧式储罐",
+    "courses": ["2000", "2000", "2000"],  # L = 6000
+    "diameter": "2000",
+    "plates": [("Q345R", "H2201"), ("Q345R", "H2202")],
+    "nozzles": [
+        nozzle("a", "150", "筒节段", "一轴内500", "1500", "159"),
+        nozzle("b", "80", "筒节段", "三轴内0", "4000", "89"),
+        nozzle("c", "500", "左封头", "圆心处", "0", "508"),
+        nozzle("d", "50", "右封头", "二轴内400", "300", "57"),
+        nozzle("e", "50", "筒节段", "四轴内700", "0", "57"),
+    ],
+}
+
+
+class LayoutEzdxf(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.mkdtemp()
+        empty = os.path.join(cls.tmp, "empty.pcp")
+        open(empty, "wb").close()
+        cls.base = json.loads(cls.cli("to-json", empty).stdout)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.tmp)
+
+    @staticmethod
+    def cli(*args):
+        return subprocess.run([CLI, *args], capture_output=True, text=True, timeout=120)
+
+    def project(self, name, sample, **changes):
+        p = json.loads(json.dumps(self.base))
+        directory = os.path.join(self.tmp, name) + os.sep
+        os.makedirs(directory, exist_ok=True)
+        p["company"]["name"] = COMPANY
+        fields = {"2": directory, "3": "示例工程", "9": sample["type"], "10": sample["vessel"],
+                  "11": "CP-2024-07", "12": "RZ-1001", "57": sample["diameter"]}
+        fields.update(changes.pop("fields", {}))
+        p["fields"].update(fields)
+        p["process_card"].update({"P1": sample["diameter"], "P2": "12", "P3": "9000", "P9": "1.25",
+                                  "P11": "RT", "P12": "20%", "P14": "III"})
+        courses = [[str(i + 1), "筒节", h, "12", sample["diameter"], "16MnR"] for i, h in enumerate(sample["courses"])]
+        plates = [[str(i + 1), m, heat, "6000", "2000", "12", "1"] for i, (m, heat) in enumerate(sample["plates"])]
+        tables = {"shell_courses": courses, "plates": plates, "nozzles": sample["nozzles"]}
+        tables.update(changes.pop("tables", {}))
+        for key, rows in tables.items():
+            p["tables"][key] = {"count": str(len(rows)), "rows": rows}
+        path = os.path.join(self.tmp, name + ".json")
+        with open(path, "w", encoding="utf-8") as f:
+            json.dump(p, f, ensure_ascii=False)
+        pcp = os.path.join(self.tmp, name + ".pcp")
+        r = self.cli("from-json", path, pcp)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        return pcp, directory
+
+    def generate(self, name, sample):
+        pcp, directory = self.project(name, sample)
+        r = self.cli("layout", pcp, "--prepared-date", "2024-05-06", "--review-date", "2024-05-07")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        path = os.path.join(directory, "示例工程-" + sample["vessel"] + "-排版图.dxf")
+        self.assertEqual(r.stdout.strip(), path)
+        keep = os.environ.get("ZELVAN_KEEP_DXF")
+        if keep:
+            shutil.copy(path, os.path.join(keep, name + ".dxf"))
+        doc = ezdxf.readfile(path)
+        return doc, path
+
+    def check_common(self, doc, sample):
+        self.assertEqual(doc.dxfversion, "AC1015")
+        self.assertIn(doc.encoding.lower(), ("gbk", "cp936"))
+        auditor = doc.audit()
+        self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
+        msp = doc.modelspace()
+        n = len(sample["courses"])
+        m = len(sample["nozzles"])
+        counts = {}
+        for e in msp:
+            counts[e.dxftype()] = counts.get(e.dxftype(), 0) + 1
+        # outline 7, head views 2 x 2, seams n - 1 + 3n, leaders 2m, frame 5,
+        # title-block separators 11 and middle line 1
+        self.assertEqual(counts["LINE"], 7 + 4 + (n - 1) + 3 * n + 2 * m + 5 + 12)
+        self.assertEqual(counts["CIRCLE"], 2 + m)
+        # angle labels 10, head labels 6, B n+1, A n, heat n, nozzle 2m,
+        # notes 7, company 2 rows, title block 9 x 2, dates 2
+        self.assertEqual(counts["TEXT"], 10 + 6 + (n + 1) + 2 * n + 2 * m + 7 + 2 + 18 + 2)
+
+        texts = [e.dxf.text for e in msp.query("TEXT")]
+        for expected in ["排 版 图", "容器主体", "示例工程", sample["vessel"], "岳川明压力容器制造有", "限公司",
+                         "说明", "致，标记移植见图示。RT探伤", "1.25MPa。", "2024-05-06", "2024-05-07",
+                         "0°", "90°", "180°", "270°", "A1", "B1", "DN50", "φ" + sample["diameter"] + "*9000*12"]:
+            self.assertIn(expected, texts)
+        for _, heat in sample["plates"]:
+            self.assertIn(heat, texts)
+
+        dims = list(msp.query("DIMENSION"))
+        self.assertGreater(len(dims), n)
+        for d in dims:
+            block = doc.blocks.get(d.dxf.geometry)
+            self.assertIsNotNone(block, d.dxf.geometry)
+            kinds = sorted(e.dxftype() for e in block)
+            self.assertIn("TEXT", kinds)
+            self.assertEqual(kinds.count("SOLID"), 2)
+            self.assertEqual(d.dxf.dimstyle, "DIM1")
+            self.assertEqual(d.dxf.dimtype & 32, 32)
+        for name in ["Layer1", "Layer2", "Layer3", "Layer4"]:
+            self.assertIn(name, doc.layers)
+        for name in ["Style1", "VStyle"]:
+            self.assertIn(name, doc.styles)
+        return msp, texts, dims
+
+    def test_vertical_vessel(self):
+        doc, _ = self.generate("vertical", VERTICAL)
+        msp, texts, dims = self.check_common(doc, VERTICAL)
+        # 6 courses + total; arc dims for N1-N4, N6, N7 (N9 has arc "0"),
+        # elevation dims for N1-N4, N6, N7, N9.
+        self.assertEqual(len(dims), 7 + 6 + 7)
+        dim_texts = [d.dxf.text for d in dims]
+        self.assertIn("8400", dim_texts)
+        self.assertEqual(dim_texts.count("1500"), 4)
+        # N1: Rs = 800, k = 800/8400; 800 asin(400/800) = 418.88 -> "419".
+        k = 800 / 8400
+        self.assertIn("419", dim_texts)
+        circles = {}
+        for c in msp.query("CIRCLE"):
+            circles.setdefault((round(c.dxf.center.x, 6), round(c.dxf.center.y, 6)), []).append(round(c.dxf.radius, 6))
+        n1 = (round(5 + k * 419, 6), round(5 + k * 1000, 6))
+        self.assertEqual(circles[n1], [round(k * 219, 6)])
+        # Head view (radius 800 x 800 / 8400 = 76 in integers) and N5 at its centre.
+        self.assertEqual(circles[(405.0, 1125.0)], [76.0, round(k * 273, 6)])
+        self.assertEqual(circles[(405.0, -315.0)], [76.0, round(k * 57, 6)])
+        # Heat numbers run vertically: turned 90 degrees, in VStyle.
+        heat = [t for t in msp.query("TEXT") if t.dxf.text == "12A345-1"][0]
+        self.assertEqual(heat.dxf.style, "VStyle")
+        self.assertEqual(heat.dxf.rotation, 90)
+        self.assertEqual(heat.dxf.layer, "Layer2")
+        # Fewer plates than courses: courses 4 and 5 show the last plate's number.
+        self.assertEqual(texts.count("13B017-2"), 3)
+        total = [d for d in dims if d.dxf.text == "8400"][0]
+        self.assertEqual(tuple(total.dxf.defpoint2)[:2], (805, 5))
+        self.assertEqual(tuple(total.dxf.defpoint3)[:2], (805, 805))
+        self.assertEqual(total.dxf.angle, 90)
+
+    def test_horizontal_vessel(self):
+        doc, _ = self.generate("horizontal", HORIZONTAL)
+        msp, texts, dims = self.check_common(doc, HORIZONTAL)
+        self.assertIn("合格，试压(卧置)", "".join(texts))
+        # 3 courses + total; a: arc + elevation; b: elevation; d: arc + elevation;
+        # e: clamped arc (700 > Rs = 1000? no: 1000 asin(0.7) = 775.4 -> "775"), no elevation.
+        dim_texts = [d.dxf.text for d in dims]
+        self.assertEqual(len(dims), 4 + 2 + 1 + 2 + 1)
+        self.assertIn("6000", dim_texts)
+        self.assertIn(str(round(1000 * math.asin(0.5))), dim_texts)  # "524"
+        self.assertIn("775", dim_texts)
+        k = 800 / 6000
+        circles = {(round(c.dxf.center.x, 6), round(c.dxf.center.y, 6)) for c in msp.query("CIRCLE")}
+        self.assertIn((round(805 - k * 524, 6), round(5 + k * 1500, 6)), circles)
+        self.assertIn((-315.0, 405.0), circles)
+        self.assertIn((1125.0, 405.0), circles)
+
+    def test_refusals_exit_with_status_1_and_write_nothing(self):
+        pcp, directory = self.project("noplates", VERTICAL, tables={"plates": []})
+        r = self.cli("layout", pcp)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("板材数为零，无法生成排版图！", r.stderr)
+        self.assertEqual(os.listdir(directory), [])
+
+        pcp, directory = self.project("type2", VERTICAL, fields={"9": "2"})
+        r = self.cli("layout", pcp)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("容器型式错误！", r.stderr)
+        # The file holds the tables written before the check.
+        doc = ezdxf.readfile(os.path.join(directory, "示例工程-立式储罐-排版图.dxf"))
+        self.assertIn("VStyle", doc.styles)
+        self.assertEqual(len(doc.modelspace()), 0)
+
+        r = self.cli("layout", pcp, "--prepared-date", "2024-13-40")
+        self.assertEqual(r.returncode, 1)
+
+    def test_out_dir_and_stand_in_report(self):
+        nozzles = VERTICAL["nozzles"] + [nozzle("X1", "50", "左封头", "一轴内100", "100", "57")]
+        pcp, directory = self.project("standin", VERTICAL, tables={"nozzles": nozzles})
+        out = os.path.join(self.tmp, "out")
+        os.makedirs(out)
+        r = self.cli("layout", pcp, "--out-dir", out)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("X1", r.stderr)
+        self.assertEqual(os.listdir(directory), [])
+        doc = ezdxf.readfile(os.path.join(out, "示例工程-立式储罐-排版图.dxf"))
+        self.assertEqual(len(doc.audit().errors), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
