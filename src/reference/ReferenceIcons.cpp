@@ -16,11 +16,11 @@ QString ReferenceIcons::fileName(Image image)
 {
     switch (image) {
     case Image::Folder:
-        return QStringLiteral("reference-class.png");
+        return QStringLiteral("tree-category.png");
     case Image::Bar:
-        return QStringLiteral("reference-item.png");
+        return QStringLiteral("tree-item.png");
     case Image::BarSelected:
-        return QStringLiteral("reference-item-selected.png");
+        return QStringLiteral("tree-selected.png");
     }
     return QString();
 }

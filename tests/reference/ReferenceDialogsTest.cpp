@@ -10,6 +10,7 @@
 #include "reference/ReportList.h"
 #include "reference/SameSteelPage.h"
 
+#include "project/AppPaths.h"
 #include "support/RecordingPrompter.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace zelvan::test {
@@ -176,6 +178,26 @@ TEST_F(ConsumableDialogTest, TreeIconsSwapWhileSelected)
     const QTreeWidgetItem *grade = pair->tree()->findNode("16MnR");
     ASSERT_NE(grade, nullptr);
     EXPECT_EQ(imageOf(grade->icon(0), QIcon::Normal), bar);
+}
+
+TEST(ReferenceIconFiles, PicturesBesideTheProgramTakePrecedence)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString before = programDirectory();
+    setProgramDirectoryForTesting(dir.path() + QLatin1Char('/'));
+    const QImage drawn = imageOf(ReferenceIcons::Image::Folder);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("icons"));
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir.filePath("icons/tree-category.png")));
+    EXPECT_EQ(imageOf(ReferenceIcons::Image::Folder), red);
+    EXPECT_NE(imageOf(ReferenceIcons::Image::Folder), drawn);
+    // The other two still come from the drawing when their files are absent.
+    EXPECT_FALSE(imageOf(ReferenceIcons::Image::Bar).isNull());
+    EXPECT_EQ(ReferenceIcons::fileName(ReferenceIcons::Image::Bar), "tree-item.png");
+    EXPECT_EQ(ReferenceIcons::fileName(ReferenceIcons::Image::BarSelected), "tree-selected.png");
+    setProgramDirectoryForTesting(before);
 }
 
 // ---- consumable selection: same steel ----
