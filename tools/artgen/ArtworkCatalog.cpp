@@ -36,9 +36,9 @@ struct HeadFile
 const QList<HeadFile> &headFiles()
 {
     static const QList<HeadFile> files{
-        {HeadSectionArt::Kind::Ellipsoidal, QStringLiteral("封头图/椭圆封头图.JPG"), QStringLiteral("icons/head-ellipse.png")},
-        {HeadSectionArt::Kind::Conical, QStringLiteral("封头图/锥形封头图.JPG"), QStringLiteral("icons/head-cone.png")},
-        {HeadSectionArt::Kind::Flanged, QStringLiteral("封头图/法兰封头图.JPG"), QStringLiteral("icons/head-flange.png")},
+        {HeadSectionArt::Kind::Ellipsoidal, QStringLiteral("封头图/椭圆封头图.JPG"), QStringLiteral("icons/head-ellipsoidal.png")},
+        {HeadSectionArt::Kind::Conical, QStringLiteral("封头图/锥形封头图.JPG"), QStringLiteral("icons/head-conical.png")},
+        {HeadSectionArt::Kind::Flanged, QStringLiteral("封头图/法兰封头图.JPG"), QStringLiteral("icons/head-flanged.png")},
         {HeadSectionArt::Kind::FlatCover, QStringLiteral("封头图/平盖封头图.JPG"), QStringLiteral("icons/head-flat.png")},
     };
     return files;
@@ -104,14 +104,14 @@ QList<ArtworkItem> ArtworkCatalog::items()
                      [size] { return IconArt::appIcon(size); }});
     }
     for (const QString &name : IconArt::toolbarNames()) {
-        list.append({QStringLiteral("icons/toolbar-%1.png").arg(name), name, 0,
+        list.append({QStringLiteral("icons/%1.png").arg(name), name, 0,
                      [name] { return IconArt::toolbar(name, 32); }});
     }
     for (const QString &name : {QStringLiteral("category"), QStringLiteral("item"), QStringLiteral("selected")}) {
         list.append({QStringLiteral("icons/tree-%1.png").arg(name), QStringLiteral("tree-") + name, 0,
                      [name] { return IconArt::tree(name, 16); }});
     }
-    list.append({QStringLiteral("icons/tip-bulb.png"), QStringLiteral("每日一帖"), 0, [] { return IconArt::lightBulb(48); }});
+    list.append({QStringLiteral("icons/lightbulb.png"), QStringLiteral("每日一帖"), 0, [] { return IconArt::lightBulb(48); }});
     list.append({QStringLiteral("icons/vessel-vertical.png"), QStringLiteral("立式圆筒容器"), 0,
                  [] { return VesselTypeArt::vertical(kVesselPicture); }});
     list.append({QStringLiteral("icons/vessel-horizontal.png"), QStringLiteral("卧式圆筒容器"), 0,

@@ -15,11 +15,15 @@ namespace zelvan {
 //   封头图/椭圆封头图.JPG, 锥形封头图.JPG, 法兰封头图.JPG, 平盖封头图.JPG
 //   pics/接管法兰预制.JPG, pics/补强圈预制.JPG, pics/总装.JPG
 //   icons/app.png (256), app-48.png, app-32.png, app-16.png   program icon
-//   icons/toolbar-*.png (32 × 32)                         toolbar buttons
+//   icons/new-project.png, open-project.png, save-project.png,
+//         layout-drawing.png, consumable-selection.png, drying-parameters.png,
+//         preheat-parameters.png, qualification-library.png, company-info.png,
+//         help.png, exit.png (32 × 32)                   toolbar buttons
 //   icons/tree-category.png, tree-item.png, tree-selected.png (16 × 16)
-//   icons/tip-bulb.png                                    tip of the day
+//   icons/lightbulb.png (48 × 48)                         tip of the day
 //   icons/vessel-vertical.png, vessel-horizontal.png      add-vessel dialog
-//   icons/head-ellipse.png, head-cone.png, head-flange.png, head-flat.png
+//   icons/head-ellipsoidal.png, head-conical.png, head-flanged.png, head-flat.png
+//         (240 × 180)                                     head page
 struct ArtworkItem
 {
     QString relativePath;

@@ -502,8 +502,8 @@ QImage IconArt::appIcon(int size)
 QStringList IconArt::toolbarNames()
 {
     return {QStringLiteral("new-project"), QStringLiteral("open-project"), QStringLiteral("save-project"),
-            QStringLiteral("layout-drawing"), QStringLiteral("consumables"), QStringLiteral("drying"),
-            QStringLiteral("preheat"), QStringLiteral("qualification"), QStringLiteral("company"),
+            QStringLiteral("layout-drawing"), QStringLiteral("consumable-selection"), QStringLiteral("drying-parameters"),
+            QStringLiteral("preheat-parameters"), QStringLiteral("qualification-library"), QStringLiteral("company-info"),
             QStringLiteral("help"), QStringLiteral("exit")};
 }
 
@@ -512,9 +512,9 @@ QImage IconArt::toolbar(const QString &name, int size)
     static const std::map<QString, std::function<void(QPainter &)>> painters{
         {QStringLiteral("new-project"), newProject},   {QStringLiteral("open-project"), openProject},
         {QStringLiteral("save-project"), saveProject}, {QStringLiteral("layout-drawing"), layoutDrawing},
-        {QStringLiteral("consumables"), consumables},  {QStringLiteral("drying"), drying},
-        {QStringLiteral("preheat"), preheat},          {QStringLiteral("qualification"), qualification},
-        {QStringLiteral("company"), company},          {QStringLiteral("help"), help},
+        {QStringLiteral("consumable-selection"), consumables},  {QStringLiteral("drying-parameters"), drying},
+        {QStringLiteral("preheat-parameters"), preheat},          {QStringLiteral("qualification-library"), qualification},
+        {QStringLiteral("company-info"), company},          {QStringLiteral("help"), help},
         {QStringLiteral("exit"), exitProgram},
     };
     const auto found = painters.find(name);

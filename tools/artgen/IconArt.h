@@ -14,8 +14,8 @@ class IconArt
 public:
     static QImage appIcon(int size);
     // Toolbar icon names, in toolbar order: new-project, open-project,
-    // save-project, layout-drawing, consumables, drying, preheat,
-    // qualification, company, help, exit.
+    // save-project, layout-drawing, consumable-selection, drying-parameters,
+    // preheat-parameters, qualification-library, company-info, help, exit.
     static QStringList toolbarNames();
     static QImage toolbar(const QString &name, int size = 32);
     // "category" (class or category node), "item" (grade or consumable), "selected".
