@@ -276,8 +276,18 @@ struct Extent
     double left, right, bottom, top; // model units including dimension room
 };
 
-Extent extentOf(HeadSectionArt::Kind kind)
+Extent extentOf(HeadSectionArt::Kind kind, bool compact)
 {
+    // The compact picture carries only Di, δ and h, so it needs less room
+    // around the section and can draw it larger.
+    if (compact) {
+        switch (kind) {
+        case HeadSectionArt::Kind::Ellipsoidal: return {-77, 78, -22, 44};
+        case HeadSectionArt::Kind::Conical: return {-77, 78, -22, 60};
+        case HeadSectionArt::Kind::Flanged: return {-90, 93, -22, 46};
+        case HeadSectionArt::Kind::FlatCover: return {-77, 78, -22, 36};
+        }
+    }
     switch (kind) {
     case HeadSectionArt::Kind::Ellipsoidal: return {-80, 82, -26, 48};
     case HeadSectionArt::Kind::Conical: return {-80, 80, -26, 76};
@@ -325,7 +335,7 @@ QImage HeadSectionArt::render(Kind kind, QSize size, bool compact)
     const double margin = compact ? 4 : 24 * unit;
     const QRectF area(margin, margin + captionRoom, size.width() - 2 * margin,
                       size.height() - 2 * margin - captionRoom - legendRoom);
-    const Extent e = extentOf(kind);
+    const Extent e = extentOf(kind, compact);
     const double scale = qMin(area.width() / (e.right - e.left), area.height() / (e.top - e.bottom));
     const double drawnWidth = (e.right - e.left) * scale;
     const double drawnHeight = (e.top - e.bottom) * scale;

@@ -455,10 +455,14 @@ QImage IconArt::appIcon(int size)
     p.setBrush(background);
     p.drawRoundedRect(QRectF(12, 12, 232, 232), 46, 46);
 
-    // Faint layout grid behind the vessel.
-    p.setPen(QPen(QColor(255, 255, 255, 46), 3));
-    for (double x = 44; x < 230; x += 42)
-        p.drawLine(QPointF(x, 30), QPointF(x, 226));
+    // Small sizes keep only the silhouette and one seam; detail would blur.
+    const bool small = size <= 24;
+    if (!small) {
+        // Faint layout grid behind the vessel.
+        p.setPen(QPen(QColor(255, 255, 255, 46), 3));
+        for (double x = 44; x < 230; x += 42)
+            p.drawLine(QPointF(x, 30), QPointF(x, 226));
+    }
 
     // Legs.
     p.setPen(QPen(QColor(0x0f, 0x2a, 0x4d), 5));
@@ -477,16 +481,18 @@ QImage IconArt::appIcon(int size)
     steel.setColorAt(0, QColor(0xb4, 0xc2, 0xd0));
     steel.setColorAt(0.35, QColor(0xff, 0xff, 0xff));
     steel.setColorAt(1, QColor(0x9a, 0xaa, 0xbb));
-    p.setPen(QPen(QColor(0x0f, 0x2a, 0x4d), 6));
+    p.setPen(QPen(QColor(0x0f, 0x2a, 0x4d), small ? 12 : 6));
     p.setBrush(steel);
     p.drawPath(body);
 
     // Seams in the shop's red, as the layout drawing marks them.
-    p.setPen(QPen(QColor(0xd2, 0x3c, 0x2e), 6, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(QColor(0xd2, 0x3c, 0x2e), small ? 14 : 6, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(shell.left(), shell.top() + 52, shell.width(), 22), 180 * 16, 180 * 16);
-    p.drawLine(QPointF(110, shell.top() + 8), QPointF(110, shell.top() + 60));
-    p.drawLine(QPointF(150, shell.top() + 74), QPointF(150, shell.bottom() + 14));
+    if (!small) {
+        p.drawLine(QPointF(110, shell.top() + 8), QPointF(110, shell.top() + 60));
+        p.drawLine(QPointF(150, shell.top() + 74), QPointF(150, shell.bottom() + 14));
+    }
 
     // Top outlet and side nozzle with flanges.
     p.setPen(QPen(QColor(0x0f, 0x2a, 0x4d), 5));
