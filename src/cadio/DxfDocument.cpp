@@ -819,8 +819,9 @@ bool DxfDocument::close()
 {
     if (!isOpen())
         return false;
-    const std::string bytes = render();
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), m_temp) == bytes.size();
+    bool ok = true;
+    for (const std::string &part : render())
+        ok = ok && std::fwrite(part.data(), 1, part.size(), m_temp) == part.size();
     ok = std::fflush(m_temp) == 0 && ok;
 #ifndef _WIN32
     ok = fsync(fileno(m_temp)) == 0 && ok;
@@ -837,7 +838,7 @@ bool DxfDocument::close()
     return ok;
 }
 
-std::string DxfDocument::render() const
+std::vector<std::string> DxfDocument::render() const
 {
     GroupWriter w;
     unsigned next = 1;
@@ -1090,6 +1091,7 @@ std::string DxfDocument::render() const
     };
 
     GroupWriter blocks;
+    blocks.out.reserve(m_blocks.size() * 1600 + 512);
     blocks.str(0, "SECTION");
     blocks.str(2, "BLOCKS");
     auto writeBlock = [&](const std::string &name, int flags, double bx, double by, const std::vector<Entity> *entities) {
@@ -1122,6 +1124,7 @@ std::string DxfDocument::render() const
     blocks.str(0, "ENDSEC");
 
     GroupWriter entities;
+    entities.out.reserve(m_entities.size() * 320 + 64);
     entities.str(0, "SECTION");
     entities.str(2, "ENTITIES");
     const unsigned modelSpace = blockRecords["*Model_Space"];
@@ -1187,13 +1190,12 @@ std::string DxfDocument::render() const
     w.str(2, "CLASSES");
     w.str(0, "ENDSEC");
 
-    std::string file = std::move(w.out);
-    file += tables.out;
-    file += blocks.out;
-    file += entities.out;
-    file += objects.out;
-    file += "  0\r\nEOF\r\n";
-    return file;
+    objects.str(0, "EOF");
+    // Written part by part: the header goes first but is known last.
+    std::vector<std::string> parts;
+    for (GroupWriter *part : {&w, &tables, &blocks, &entities, &objects})
+        parts.push_back(std::move(part->out));
+    return parts;
 }
 
 } // namespace zelvan::cadio

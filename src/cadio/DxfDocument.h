@@ -95,7 +95,7 @@ private:
     Layer *findLayer(std::string_view name);
     void buildDimensionBlock(Block &block, const DxfDimStyleRecord &style, double x1, double y1, double x2,
                              double y2, double xd, double yd, double angle, const std::string &text);
-    std::string render() const;
+    std::vector<std::string> render() const;
 
     std::string m_path;
     std::string m_tempPath;
