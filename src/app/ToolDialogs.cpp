@@ -1,6 +1,8 @@
 #include "ToolDialogs.h"
 
+#include "drawing/LayoutDialog.h"
 #include "pages/QualificationLibraryDialog.h"
+#include "project/CZelvanDoc.h"
 #include "reference/ConsumableSelectionDialog.h"
 #include "reference/DryingParametersDialog.h"
 #include "reference/PreheatParametersDialog.h"
@@ -8,7 +10,11 @@
 namespace zelvan {
 namespace ToolDialogs {
 
-void layoutDrawing(CZelvanDoc &, const CompanyInfo &, Prompter &, QWidget *) {}
+void layoutDrawing(CZelvanDoc &doc, const CompanyInfo &company, Prompter &prompter, QWidget *parent)
+{
+    LayoutDialog dialog(doc.record(), company, prompter, parent);
+    dialog.exec();
+}
 
 void consumableSelection(Prompter &prompter, QWidget *parent)
 {

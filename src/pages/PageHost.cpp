@@ -4,7 +4,7 @@
 #include "HeadPage.h"
 #include "NozzlePage.h"
 #include "PlatePage.h"
-#include "ProcessCardPageFactory.h"
+#include "ProcessCardPage.h"
 #include "ShellCoursePage.h"
 
 #include <QScrollArea>
@@ -42,7 +42,8 @@ PageHost::PageHost(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     m_tabs->addTab(m_plates, QStringLiteral("板材参数"));
     m_tabs->addTab(new QWidget, QStringLiteral("零件参数"));
     m_tabs->addTab(new QWidget, QStringLiteral("焊缝参数"));
-    m_tabs->addTab(scrollable(createProcessCardPage(doc, prompter)), QStringLiteral("产品工艺卡"));
+    m_processCard = new ProcessCardPage(doc, prompter);
+    m_tabs->addTab(scrollable(m_processCard), QStringLiteral("产品工艺卡"));
     m_tabs->addTab(new QWidget, QStringLiteral("焊接工艺卡"));
     m_tabs->addTab(new QWidget, QStringLiteral("塔器参数"));
     m_tabs->setCurrentIndex(0);

@@ -11,6 +11,7 @@ class CZelvanDoc;
 class HeadPage;
 class NozzlePage;
 class PlatePage;
+class ProcessCardPage;
 class Prompter;
 class ShellCoursePage;
 
@@ -27,6 +28,7 @@ public:
     ShellCoursePage *shellCoursePage() const { return m_courses; }
     NozzlePage *nozzlePage() const { return m_nozzles; }
     PlatePage *platePage() const { return m_plates; }
+    ProcessCardPage *processCardPage() const { return m_processCard; }
     QWidget *page(int index) const;
 
 private:
@@ -36,6 +38,7 @@ private:
     ShellCoursePage *m_courses;
     NozzlePage *m_nozzles;
     PlatePage *m_plates;
+    ProcessCardPage *m_processCard;
 };
 
 } // namespace zelvan
