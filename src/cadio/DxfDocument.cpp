@@ -153,9 +153,16 @@ DxfDocument::DxfDocument(std::string path) : m_path(std::move(path))
     const long pid = static_cast<long>(getpid());
 #endif
     // The temporary file lies in the same folder, so the final rename never
-    // crosses file systems; "x" refuses to reuse an existing file.
+    // crosses file systems; its name is short, so a final name near the
+    // length limit still has a temporary one. "x" refuses an existing file.
+#ifdef _WIN32
+    const size_t slash = m_path.find_last_of("/\\");
+#else
+    const size_t slash = m_path.find_last_of('/');
+#endif
+    const std::string folder = slash == std::string::npos ? std::string() : m_path.substr(0, slash + 1);
     for (int attempt = 0; attempt < 100 && !m_temp; ++attempt) {
-        m_tempPath = m_path + ".cadio-" + std::to_string(pid) + "-" + std::to_string(g_tempCounter++) + ".tmp";
+        m_tempPath = folder + ".~cadio-" + std::to_string(pid) + "-" + std::to_string(g_tempCounter++) + ".tmp";
         m_temp = std::fopen(m_tempPath.c_str(), "wbx");
         if (!m_temp && errno != EEXIST)
             break;

@@ -359,10 +359,20 @@ TEST(CadIOFile, WrittenUnderATemporaryNameAndRenamedOnClose)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("previous drawing"));
     old.close();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     EXPECT_EQ(dxfCloseFile(h), 1);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"drawing.dxf"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"drawing.dxf"});
     EXPECT_TRUE(DxfFile::read(file).bytes.find("AC1015") != std::string::npos);
+}
+
+TEST(CadIOFile, ALongFinalNameStillGetsATemporaryName)
+{
+    QTemporaryDir dir;
+    const std::string file = path(dir, (std::string(240, 'a') + ".dxf").c_str());
+    DxfHandle h = dxfCreateFile(file.c_str());
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(dxfCloseFile(h), 1);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
 }
 
 TEST(CadIOFile, AFailedCloseLeavesNothingUnderTheFinalName)
@@ -375,10 +385,10 @@ TEST(CadIOFile, AFailedCloseLeavesNothingUnderTheFinalName)
     dxfLine(h, 0, 0, 1, 1);
     // Something removes the temporary file behind the library's back: the
     // rename fails and the close reports it.
-    for (const QString &name : QDir(dir.filePath("sub")).entryList(QDir::Files))
+    for (const QString &name : QDir(dir.filePath("sub")).entryList(QDir::Files | QDir::Hidden))
         QFile::remove(dir.filePath("sub/" + name));
     EXPECT_EQ(dxfCloseFile(h), 0);
-    EXPECT_TRUE(QDir(dir.filePath("sub")).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(dir.filePath("sub")).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(CadIOInterface, TheFurtherOperationsWork)

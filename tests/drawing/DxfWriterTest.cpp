@@ -88,7 +88,7 @@ TEST(DxfWriter, DestroyingTheWriterClosesTheOpenFile)
     const QByteArray bytes = f.readAll();
     EXPECT_TRUE(bytes.contains("LINE"));
     EXPECT_TRUE(bytes.endsWith("EOF\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"c.dxf"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"c.dxf"});
 }
 
 TEST(DxfWriter, DefaultLoadsFromTheProgramDirectory)

@@ -385,7 +385,7 @@ TEST(LayoutGeneratorReport, MissingLibraryFailsEveryCallAndReportsOnce)
     EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(LayoutGeneratorReport, StandInNozzlesAreReportedOnceByMark)
@@ -412,7 +412,7 @@ TEST(LayoutGeneratorReport, WritesARealFileThroughCadIO)
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, QString(),
                                                   qEnvironmentVariable("ZELVAN_BIN_DIR") + "/CadIO");
     ASSERT_EQ(result.status, LayoutGenerator::Status::Generated) << prompter.texts().join("|").toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("项目-储罐-排版图.dxf")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("项目-储罐-排版图.dxf")});
     QFile f(result.files.entries[0].path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();

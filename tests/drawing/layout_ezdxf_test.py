@@ -118,6 +118,7 @@ class LayoutEzdxf(unittest.TestCase):
         self.assertIn(doc.encoding.lower(), ("gbk", "cp936"))
         auditor = doc.audit()
         self.assertEqual(len(auditor.errors), 0, [str(e) for e in auditor.errors])
+        self.assertEqual(len(auditor.fixes), 0, [str(e) for e in auditor.fixes])
         msp = doc.modelspace()
         n = len(sample["courses"])
         m = len(sample["nozzles"])
