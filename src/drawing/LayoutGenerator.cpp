@@ -20,7 +20,7 @@ namespace {
 constexpr double kTextHeight = 15.0;
 constexpr double kSmallTextHeight = 13.0;
 
-template <typename Record>
+// Record strings are NUL-terminated inside their fixed fields.
 void setText(char *field, size_t size, const char *text)
 {
     std::memset(field, 0, size);
@@ -30,16 +30,16 @@ void setText(char *field, size_t size, const char *text)
 DxfLinetypeRecord continuousLinetype()
 {
     DxfLinetypeRecord r{};
-    setText<DxfLinetypeRecord>(r.name, sizeof r.name, "Continuous");
-    setText<DxfLinetypeRecord>(r.description, sizeof r.description, "Solid line");
+    setText(r.name, sizeof r.name, "Continuous");
+    setText(r.description, sizeof r.description, "Solid line");
     return r;
 }
 
 DxfTextStyleRecord textStyle(const char *name, int flags, double lastHeight, double angle)
 {
     DxfTextStyleRecord r{};
-    setText<DxfTextStyleRecord>(r.name, sizeof r.name, name);
-    setText<DxfTextStyleRecord>(r.fontFile, sizeof r.fontFile, "TIMES.TTF");
+    setText(r.name, sizeof r.name, name);
+    setText(r.fontFile, sizeof r.fontFile, "TIMES.TTF");
     r.standardFlags = flags;
     r.fixedHeight = 0.0;
     r.widthFactor = 1.0;
@@ -51,17 +51,15 @@ DxfTextStyleRecord textStyle(const char *name, int flags, double lastHeight, dou
 DxfDimStyleRecord dimensionStyle()
 {
     DxfDimStyleRecord r{};
-    setText<DxfDimStyleRecord>(r.name, sizeof r.name, "DIM1");
+    setText(r.name, sizeof r.name, "DIM1");
     r.dimLineColor = 2;
-    r.reserved1 = 0;
-    r.reserved2 = 0;
     r.extLineColor = 2;
     r.extLineExtension = 0.18;
     r.extLineOffset = 0.0625;
-    setText<DxfDimStyleRecord>(r.arrowBlock1, sizeof r.arrowBlock1, "ClosedFilled");
-    setText<DxfDimStyleRecord>(r.arrowBlock2, sizeof r.arrowBlock2, "ClosedFilled");
+    setText(r.arrowBlock1, sizeof r.arrowBlock1, "ClosedFilled");
+    setText(r.arrowBlock2, sizeof r.arrowBlock2, "ClosedFilled");
     r.arrowSize = 4.0;
-    setText<DxfDimStyleRecord>(r.textStyle, sizeof r.textStyle, "Style1");
+    setText(r.textStyle, sizeof r.textStyle, "Style1");
     r.textColor = 3;
     r.textHeight = 15.0;
     r.textAbove = 1;
@@ -105,7 +103,7 @@ void writeTables(Emitter &e)
     e &= out.addLinetype(continuousLinetype());
     e &= out.tableTypeEnd();
     e &= out.tableTypeBegin(DXF_TABLE_LAYER);
-    // Layer4 is declared for the shop's own later additions and left empty.
+    // Layer4 is declared like the others; nothing is drawn on it.
     for (int i = 1; i <= 4; ++i)
         e &= out.addLayer("Layer" + std::to_string(i), i, "Continuous");
     e &= out.tableTypeEnd();
@@ -155,12 +153,9 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
     };
     const double companyX = vertical ? -195 : -595;
     const auto [firstRow, secondRow] = LayoutGenerator::splitCompanyName(company.name);
-    if (company.name.size() < 11) {
-        e.text(firstRow, companyX, U);
-    } else {
-        e.text(firstRow, companyX, U);
+    e.text(firstRow, companyX, U);
+    if (company.name.size() >= 11)
         e.text(secondRow, companyX, V);
-    }
     for (const Column &c : columns) {
         const double x = vertical ? c.vx : c.hx;
         e.text(c.upper, x, U);
