@@ -201,6 +201,11 @@ struct VerticalNozzleCase {
     double elevationFromY; // elevation dimension starts at (x, elevationFromY)
 };
 
+void PrintTo(const VerticalNozzleCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class VerticalNozzle : public ::testing::TestWithParam<VerticalNozzleCase> {};
 
 TEST_P(VerticalNozzle, PlacedByQuadrantAzimuthAndElevation)
@@ -262,6 +267,11 @@ struct HorizontalNozzleCase {
     double arcFromX;       // arc dimension from (arcFromX, y)
     double elevationFromY; // elevation dimension from (x, elevationFromY)
 };
+
+void PrintTo(const HorizontalNozzleCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class HorizontalNozzle : public ::testing::TestWithParam<HorizontalNozzleCase> {};
 
