@@ -1,9 +1,11 @@
 #include "ProcessFileGenerator.h"
 
+#include "HeadProcessCard.h"
 #include "ProcessCardLists.h"
 #include "ProcessCardPageModel.h"
 #include "ProcessFileCover.h"
 #include "ProcessFileInputs.h"
+#include "ShellProcessCard.h"
 #include "TechnicalCharacteristicsTable.h"
 #include "WordDocument.h"
 #include "WordError.h"
@@ -23,6 +25,8 @@ QString ProcessFileGenerator::messageNoStandard() { return QStringLiteral("请�
 QString ProcessFileGenerator::questionExport() { return QStringLiteral("即将导出为Word文件，是否继续？"); }
 QString ProcessFileGenerator::progressCover() { return QStringLiteral("正在生成封面......"); }
 QString ProcessFileGenerator::progressTechnicalCharacteristics() { return QStringLiteral("正在生成容器技术特性表......"); }
+QString ProcessFileGenerator::progressHeadCard() { return QStringLiteral("正在生成容器生产过程卡(封头)......"); }
+QString ProcessFileGenerator::progressShellCard() { return QStringLiteral("正在生成容器生产过程卡(筒体)......"); }
 QString ProcessFileGenerator::progressSaving() { return QStringLiteral("正在保存文档......"); }
 
 std::vector<ProcessFileSection> ProcessFileGenerator::fullFileSections()
@@ -30,6 +34,7 @@ std::vector<ProcessFileSection> ProcessFileGenerator::fullFileSections()
     return {
         {progressCover(), &ProcessFileCover::write},
         {progressTechnicalCharacteristics(), &TechnicalCharacteristicsTable::write},
+        {progressHeadCard(), &HeadProcessCard::write},
     };
 }
 
@@ -37,6 +42,7 @@ std::vector<ProcessFileSection> ProcessFileGenerator::shellPartSections()
 {
     return {
         {progressCover(), &ProcessFileCover::write},
+        {progressShellCard(), &ShellProcessCard::write},
     };
 }
 

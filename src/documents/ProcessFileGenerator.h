@@ -28,6 +28,8 @@ public:
     static QString questionExport();        // "即将导出为Word文件，是否继续？"
     static QString progressCover();         // "正在生成封面......"
     static QString progressTechnicalCharacteristics(); // "正在生成容器技术特性表......"
+    static QString progressHeadCard();      // "正在生成容器生产过程卡(封头)......"
+    static QString progressShellCard();     // "正在生成容器生产过程卡(筒体)......"
     static QString progressSaving();        // "正在保存文档......"
 
     // The sections of each file, in order.

@@ -42,6 +42,13 @@ QString ProcessFileInputs::acceptanceText(const std::string &level)
     return fromGbk(level) + QStringLiteral("合格");
 }
 
+QString ProcessFileInputs::weldAppearanceLine(const std::string &testingRatio)
+{
+    if (testingRatio == "100%")
+        return QStringLiteral("1.焊缝外观良好，无夹渣、气孔、裂纹、咬边等缺陷。");
+    return QStringLiteral("1.焊缝外观良好，无夹渣、气孔、裂纹等缺陷，咬边深度≤0.5mm，连续长度≯100mm。");
+}
+
 QString ProcessFileInputs::testingMethodName() const
 {
     return testingMethodName(m_record.process(ProcessField::MainWeldNdtMethod));

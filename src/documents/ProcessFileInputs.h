@@ -34,6 +34,10 @@ public:
     // The stored acceptance level followed by "合格".
     static QString acceptanceText(const std::string &level);
 
+    // The first line of a weld inspection: undercut is allowed (within
+    // limits) unless every weld is tested ("100%").
+    static QString weldAppearanceLine(const std::string &testingRatio);
+
     // Of the A and B welds, from the record.
     QString testingMethodName() const;
     QString acceptanceText() const;

@@ -110,7 +110,8 @@ TEST_F(GeneratorFixture, BothFilesAreWrittenWithTheirProgressTexts)
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("即将导出为Word文件，是否继续？")});
     EXPECT_EQ(prompter.progressTexts,
               (QStringList{QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器技术特性表......"),
-                           QStringLiteral("正在保存文档......"), QString(), QStringLiteral("正在生成封面......"),
+                           QStringLiteral("正在生成容器生产过程卡(封头)......"), QStringLiteral("正在保存文档......"), QString(),
+                           QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器生产过程卡(筒体)......"),
                            QStringLiteral("正在保存文档......"), QString()}));
     EXPECT_EQ(filesWritten(), (QStringList{kShell, kFull}));
     EXPECT_EQ(result.files.kind, QStringLiteral("2"));

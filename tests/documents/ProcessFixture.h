@@ -22,11 +22,15 @@ public:
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("工序图"));
         QDir(m_dir.path()).mkpath(QStringLiteral("pics"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("封头图"));
         writeGbk(QStringLiteral("标准及规范.txt"), "GB150-1998钢制压力容器\r\n\r\nJB/T4710-2005钢制塔式容器\r\n   \r\nHG20584-1998钢制化工容器制造技术要求\r\n");
         writeGbk(QStringLiteral("工序图/工序图列表.txt"), "支座式\r\n\r\n鞍座式\r\n");
         QImage diagram(320, 120, QImage::Format_RGB32);
         diagram.fill(Qt::white);
         diagram.save(path() + QStringLiteral("工序图/工序图-鞍座式.JPG"), "JPEG");
+        QImage head(200, 100, QImage::Format_RGB32);
+        head.fill(Qt::gray);
+        head.save(path() + QStringLiteral("封头图/椭圆封头图.JPG"), "JPEG");
         setProgramDirectoryForTesting(path());
     }
     ~ProcessProgramDirectory() { setProgramDirectoryForTesting(QString()); }

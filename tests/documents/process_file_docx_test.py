@@ -29,6 +29,8 @@ class ProcessFileDocx(unittest.TestCase):
         cls.program = os.path.join(cls.tmp, "program")
         os.makedirs(os.path.join(cls.program, "工序图"))
         os.makedirs(os.path.join(cls.program, "pics"))
+        os.makedirs(os.path.join(cls.program, "封头图"))
+        Image.new("RGB", (300, 150), (240, 240, 240)).save(os.path.join(cls.program, "封头图", "椭圆封头图.JPG"), "JPEG")
         cls.cli = os.path.join(cls.program, "zelvan-cli")
         shutil.copy(os.path.join(BIN, "zelvan-cli"), cls.cli)
         with open(os.path.join(cls.program, "标准及规范.txt"), "wb") as f:
@@ -56,7 +58,7 @@ class ProcessFileDocx(unittest.TestCase):
         data = json.loads(json.dumps(self.base))
         data["company"] = {"name": "岳川压力容器厂", "licence": "TS2210000"}
         fields = {"2": "", "3": "P1", "9": "1", "10": "储罐", "11": "CP-2026-07", "12": "TU-1001",
-                  "13": "二类", "15": "2", "17": "岳川设计院", "55": "椭圆封头"}
+                  "13": "二类", "15": "2", "17": "岳川设计院", "55": "椭圆封头", "56": "16MnR"}
         fields.update(changes.pop("fields", {}))
         data["fields"].update(fields)
         card = {"P1": "1000", "P2": "10", "P3": "4000", "P4": "1500", "P5": "16MnR", "P6": "3.5",
@@ -104,13 +106,14 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(number.runs[0].font.size.pt, 14)
         self.assertFalse(number.runs[0].bold)
 
-        self.assertEqual(len(document.tables), 1)
+        # The characteristics, then the head card's header and step tables.
+        self.assertEqual(len(document.tables), 3)
         table = document.tables[0]
         self.assertEqual(len(table.rows), 13)
 
-        def cells(row):
-            return [(tc.grid_span, "\n".join(p.text for p in docx.table._Cell(tc, table).paragraphs))
-                    for tc in table.rows[row]._tr.tc_lst]
+        def cells(row, of=table):
+            return [(tc.grid_span, "\n".join(p.text for p in docx.table._Cell(tc, of).paragraphs))
+                    for tc in of.rows[row]._tr.tc_lst]
 
         self.assertEqual(cells(0), [(1, "容器名称"), (1, "储罐"), (1, "产品编号"), (1, "CP-2026-07")])
         self.assertEqual(cells(2), [(1, "外形型式"), (1, "卧  式"), (1, "外形尺寸"), (1, "φ1000*4000*10")])
@@ -121,8 +124,20 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(cells(11), [(1, "设计单位"), (3, "岳川设计院")])
         self.assertEqual(cells(12), [(1, "附    注"), (3, "按图施工 <注意> & 复核")])
 
-        # The process diagram, scaled to the text width (8306 twips).
-        self.assertEqual(len(document.inline_shapes), 1)
+        header, steps = document.tables[1], document.tables[2]
+        self.assertIn("容器生产过程卡(封头)", texts)
+        self.assertEqual(cells(1, header), [(1, "材    质"), (1, "16MnR"), (1, "规    格"), (1, "φ1000/10")])
+        self.assertEqual(cells(2, header), [(4, "简图如下")])
+        self.assertEqual(len(steps.rows), 7)
+        self.assertEqual([c[1] for c in cells(0, steps)], ["序号", "名称", "工序内容及要求", "负责工位", "检查", "检验员"])
+        self.assertEqual(cells(2, steps)[:2], [(1, "2"), (1, "划线")])
+        self.assertIn("3.直径： ±3\t最大直径与最小直径之差： ≤4", cells(1, steps)[2][1])
+        self.assertIn("4.内表面的形状偏差，最大间隙≤Di*1%，即10.00mm。", cells(1, steps)[2][1])
+        self.assertEqual(cells(6, steps), [(3, "编制人："), (3, "审核人：")])
+
+        # The process diagram, scaled to the text width (8306 twips), and the
+        # head picture.
+        self.assertEqual(len(document.inline_shapes), 2)
         shape = document.inline_shapes[0]
         self.assertEqual(shape.type, docx.enum.shape.WD_INLINE_SHAPE.PICTURE)
         self.assertEqual(shape.width, 8306 * 635)
@@ -147,6 +162,26 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertIn("产品工艺文件", texts)
         self.assertIn("生产台数： 2 台", texts)
         self.assertEqual([p.text for p in document.sections[0].header.paragraphs], ["岳川压力容器厂"])
+        self.assertIn("容器生产过程卡(筒体)", texts)
+        # Both sketches were drawn into the program directory and inserted.
+        shapes = document.inline_shapes
+        self.assertEqual(len(shapes), 2)
+        for shape, name in zip(shapes, ("筒体图.BMP", "组对简图.BMP")):
+            blip = shape._inline.graphic.graphicData.pic.blipFill.blip
+            part = document.part.related_parts[blip.embed]
+            self.assertEqual(part.content_type, "image/bmp")
+            with open(os.path.join(self.program, "pics", name), "rb") as f:
+                self.assertEqual(part.blob, f.read())
+        # The shell sketch (565 pixels) is wider than its header cell (four
+        # columns of 2076 twips less the padding): scaled to the cell.
+        self.assertEqual(shapes[0].width, (4 * 2076 - 216) * 635)
+        self.assertEqual(shapes[0].height, 230 * 9525 * (4 * 2076 - 216) * 635 // (565 * 9525))
+        steps = document.tables[1]
+        self.assertEqual(len(steps.rows), 20)
+        spans = [tc.grid_span for tc in steps.rows[18]._tr.tc_lst]
+        self.assertEqual(spans, [6])
+        self.assertEqual(steps.rows[18].cells[0].paragraphs[0].text, "组对简图")
+        self.assertEqual([tc.grid_span for tc in steps.rows[19]._tr.tc_lst], [3, 3])
 
     def test_unknown_vessel_type(self):
         result, out = self.generate("unknown", fields={"9": "5"})
