@@ -1,0 +1,226 @@
+// The layout drawing and the product process file under real faults: a
+// full disk, a read-only folder, a directory in place of the output file, a
+// picture gone from the program directory. Each run ends with one clear
+// message, the document already there stays as it was, and no partial file
+// or temporary is left in the folder.
+#include "FaultFolder.h"
+
+#include "documents/ProcessFixture.h"
+#include "drawing/LayoutSamples.h"
+#include "support/RecordingPrompter.h"
+
+#include "documents/ProcessFileGenerator.h"
+#include "drawing/LayoutGenerator.h"
+#include "drawing/LayoutMessages.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace zelvan;
+using zelvan::test::FaultFolder;
+using zelvan::test::readBytes;
+using zelvan::test::RecordingPrompter;
+using zelvan::test::writeBytes;
+
+namespace {
+
+const CompanyInfo kCompany{gbk("岳川压力容器厂"), gbk("TS2210000-2026")};
+const QByteArray kPrevious("the drawing or document from the last run");
+
+QString cadio() { return qEnvironmentVariable("ZELVAN_BIN_DIR") + QStringLiteral("/CadIO"); }
+
+// Fills a small file system up to `freeBytes` of free space.
+bool fillUpTo(const FaultFolder &folder, qint64 totalBytes, qint64 usedBytes, qint64 freeBytes)
+{
+    return writeBytes(folder.file(QStringLiteral("filler.bin")), QByteArray(int(totalBytes - usedBytes - freeBytes), 'f'));
+}
+
+struct LayoutFaults : ::testing::Test {
+    FaultFolder folder;
+    LayoutInputs inputs = test::verticalSample();
+    RecordingPrompter prompter;
+    QString drawingName() const { return QString::fromUtf8("项目-储罐-排版图.dxf"); }
+    QString drawing() const { return folder.file(drawingName()); }
+
+    LayoutGenerator::Result run() { return LayoutGenerator::generate(inputs, kCompany, prompter, folder.path(), cadio()); }
+
+    void expectFailedAndUntouched(const LayoutGenerator::Result &result, const std::map<QString, QByteArray> &before)
+    {
+        EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+        ASSERT_EQ(prompter.entries.size(), 1);
+        EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
+        EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
+        EXPECT_TRUE(result.files.entries.isEmpty());
+        EXPECT_EQ(folder.snapshot(), before);
+    }
+};
+
+} // namespace
+
+TEST_F(LayoutFaults, TheSampleDrawsWhenNothingGoesWrong)
+{
+    ASSERT_TRUE(writeBytes(drawing(), kPrevious));
+    const auto result = run();
+    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated);
+    const QByteArray dxf = readBytes(drawing());
+    EXPECT_TRUE(dxf.startsWith("  0\r\nSECTION") || dxf.startsWith("0\nSECTION") || dxf.contains("SECTION"));
+    EXPECT_TRUE(dxf.trimmed().endsWith("EOF"));
+    EXPECT_EQ(folder.snapshot().size(), 1u); // the drawing, no temporary
+}
+
+TEST_F(LayoutFaults, AFullDiskKeepsThePreviousDrawing)
+{
+    if (!folder.mountTmpfs(64))
+        GTEST_SKIP() << "no permission to mount a small file system here";
+    ASSERT_TRUE(writeBytes(drawing(), kPrevious));
+    ASSERT_TRUE(fillUpTo(folder, 64 * 1024, 4096, 8 * 1024));
+    const auto before = folder.snapshot();
+    expectFailedAndUntouched(run(), before);
+}
+
+TEST_F(LayoutFaults, AReadOnlyFolderKeepsThePreviousDrawing)
+{
+    if (!folder.mountTmpfs(256))
+        GTEST_SKIP() << "no permission to mount a small file system here";
+    ASSERT_TRUE(writeBytes(drawing(), kPrevious));
+    ASSERT_TRUE(folder.remountReadOnly());
+    const auto before = folder.snapshot();
+    expectFailedAndUntouched(run(), before);
+}
+
+TEST_F(LayoutFaults, ADirectoryOfTheDrawingsNameIsLeftAlone)
+{
+    ASSERT_TRUE(QDir().mkpath(drawing()));
+    ASSERT_TRUE(writeBytes(drawing() + QStringLiteral("/inside.txt"), "kept"));
+    const auto before = folder.snapshot();
+    expectFailedAndUntouched(run(), before);
+    EXPECT_EQ(readBytes(drawing() + QStringLiteral("/inside.txt")), "kept");
+}
+
+TEST_F(LayoutFaults, AnOutputFolderThatIsGoneCreatesNothing)
+{
+    const QString gone = folder.file(QStringLiteral("gone"));
+    const auto result = LayoutGenerator::generate(inputs, kCompany, prompter, gone, cadio());
+    EXPECT_NE(result.status, LayoutGenerator::Status::Generated);
+    EXPECT_EQ(prompter.entries.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(gone));
+}
+
+// A vessel type other than vertical or horizontal stops the run after the
+// tables. The run reports it as an error, so the drawing already on disk
+// must survive: replacing it with a file holding only the tables would
+// throw away the last good drawing.
+TEST_F(LayoutFaults, AWrongVesselTypeKeepsThePreviousDrawing)
+{
+    ASSERT_TRUE(writeBytes(drawing(), kPrevious));
+    const auto before = folder.snapshot();
+    inputs.vesselType = "2";
+    const auto result = run();
+    EXPECT_EQ(result.status, LayoutGenerator::Status::WrongVesselType);
+    ASSERT_EQ(prompter.entries.size(), 1);
+    EXPECT_EQ(prompter.entries[0].text, LayoutMessages::wrongVesselType());
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+namespace {
+
+const QString kFull = QString::fromUtf8("P1-储罐-产品工艺文件.doc");
+const QString kShell = QString::fromUtf8("P1-储罐-产品工艺文件-筒体部分.doc");
+
+struct WordFaults : ::testing::Test {
+    test::ProcessProgramDirectory program;
+    FaultFolder folder;
+    ProjectRecord record = test::processProject(folder.path() + QLatin1Char('/'));
+    RecordingPrompter prompter;
+
+    ProcessFileGenerator::Result run()
+    {
+        ProcessFileGenerator generator(record, kCompany, prompter);
+        return generator.run();
+    }
+    void writePrevious()
+    {
+        ASSERT_TRUE(writeBytes(folder.file(kFull), kPrevious));
+        ASSERT_TRUE(writeBytes(folder.file(kShell), kPrevious));
+    }
+    QStringList errors() const
+    {
+        QStringList out;
+        for (const auto &e : prompter.entries)
+            if (e.title == QStringLiteral("错误"))
+                out << e.text;
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(WordFaults, BothFilesAreWrittenWhenNothingGoesWrong)
+{
+    writePrevious();
+    const auto result = run();
+    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_TRUE(readBytes(folder.file(kFull)).startsWith("PK"));
+    EXPECT_TRUE(readBytes(folder.file(kShell)).startsWith("PK"));
+    EXPECT_EQ(folder.snapshot().size(), 2u);
+    EXPECT_TRUE(errors().isEmpty());
+}
+
+TEST_F(WordFaults, APictureMissingMidExportKeepsThePreviousDocument)
+{
+    writePrevious();
+    const QString diagram = program.path() + QStringLiteral("工序图/工序图-鞍座式.JPG");
+    program.remove(QStringLiteral("工序图/工序图-鞍座式.JPG"));
+    const auto result = run();
+    EXPECT_LT(result.filesWritten, 2);
+    const QStringList shown = errors();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.first(), QStringLiteral("插入图片失败，文件不存在：%1").arg(diagram));
+    // The file that needed the picture is the one from the last run.
+    EXPECT_EQ(readBytes(folder.file(kFull)), kPrevious);
+    for (const auto &entry : result.files.entries)
+        EXPECT_NE(entry.fileName, kFull);
+    // Only the two documents are in the folder: nothing half-written.
+    EXPECT_EQ(folder.snapshot().size(), 2u);
+    EXPECT_TRUE(prompter.progressTexts.isEmpty() || prompter.progressTexts.last().isEmpty());
+}
+
+TEST_F(WordFaults, AFullDiskKeepsBothPreviousDocuments)
+{
+    if (!folder.mountTmpfs(64))
+        GTEST_SKIP() << "no permission to mount a small file system here";
+    writePrevious();
+    ASSERT_TRUE(fillUpTo(folder, 64 * 1024, 8192, 4096));
+    const auto before = folder.snapshot();
+    const auto result = run();
+    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_TRUE(result.files.entries.isEmpty());
+    EXPECT_EQ(errors(), QStringList({QStringLiteral("保存文档失败。"), QStringLiteral("保存文档失败。")}));
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+TEST_F(WordFaults, AReadOnlyFolderKeepsBothPreviousDocuments)
+{
+    if (!folder.mountTmpfs(256))
+        GTEST_SKIP() << "no permission to mount a small file system here";
+    writePrevious();
+    ASSERT_TRUE(folder.remountReadOnly());
+    const auto before = folder.snapshot();
+    const auto result = run();
+    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_EQ(errors(), QStringList({QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kFull)),
+                                     QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kShell))}));
+    EXPECT_EQ(folder.snapshot(), before);
+}
+
+TEST_F(WordFaults, ADirectoryOfTheDocumentsNameIsLeftAlone)
+{
+    ASSERT_TRUE(QDir().mkpath(folder.file(kFull)));
+    const auto result = run();
+    EXPECT_EQ(result.filesWritten, 1);
+    EXPECT_EQ(errors(), QStringList({QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kFull))}));
+    EXPECT_TRUE(QFileInfo(folder.file(kFull)).isDir());
+    EXPECT_TRUE(readBytes(folder.file(kShell)).startsWith("PK"));
+    EXPECT_EQ(folder.snapshot().size(), 2u);
+}
