@@ -80,6 +80,26 @@ int textWidth(const QString &text, double points)
     return std::max(widest, width);
 }
 
+// Width of the widest piece a line cannot be broken inside: a run of Latin
+// letters and digits, or one full-width character.
+int unbreakableWidth(const QString &text, double points)
+{
+    const int em = int(points * 20);
+    int widest = 0;
+    int word = 0;
+    for (QChar c : text) {
+        if (c.unicode() < 0x2000 && !c.isSpace()) {
+            word += em / 2;
+            widest = std::max(widest, word);
+        } else {
+            word = 0;
+            if (!c.isSpace())
+                widest = std::max(widest, em);
+        }
+    }
+    return widest;
+}
+
 struct PictureExtent {
     qint64 cx;
     qint64 cy;
@@ -345,62 +365,63 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
     if (!table.fitToContent)
         return widths;
 
-    // Each column as wide as its widest single-column cell needs.
+    // As a word processor fits a table to its content: each column needs at
+    // least its widest unbreakable piece (a Latin word, one Chinese
+    // character, a picture) and would like its longest line; when the
+    // longest lines do not fit the text width, the room above the minimums
+    // is shared in proportion to what each column would still like.
+    std::vector<int> minimum(size_t(n), 0);
     std::vector<int> desired(size_t(n), 0);
     for (const WordRow &row : table.rows) {
         int column = 0;
         for (const WordCell &cell : row.cells) {
             if (cell.span == 1 && column < n) {
                 int need = 0;
+                int piece = 0;
                 for (const WordParagraph &p : cell.paragraphs) {
                     int width = 0;
                     for (const WordRun &run : p.runs) {
-                        if (run.isPicture())
-                            width += int(pictureExtent(model.pictures[size_t(run.picture)], kTextWidth).cx / kEmuPerTwip);
-                        else
+                        if (run.isPicture()) {
+                            const int w = int(pictureExtent(model.pictures[size_t(run.picture)], kTextWidth).cx / kEmuPerTwip);
+                            width += w;
+                            piece = std::max(piece, w);
+                        } else {
                             width += textWidth(run.text, run.format.size);
+                            piece = std::max(piece, unbreakableWidth(run.text, run.format.size));
+                        }
                     }
                     need = std::max(need, width);
                 }
                 desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding);
+                minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding);
             }
             column += cell.span;
         }
     }
-    for (int &d : desired)
-        d = std::max(d, 2 * kCellPadding + 420);
-
-    long total = 0;
-    for (int d : desired)
-        total += d;
-    if (total <= kTextWidth)
-        return desired;
-
-    // Too wide for the page: narrow columns keep what they need, the wide
-    // ones share the rest in proportion to their need.
-    std::vector<bool> settled(size_t(n), false);
-    int remaining = kTextWidth;
-    int open = n;
-    for (bool changed = true; changed && open > 0;) {
-        changed = false;
-        const int share = remaining / open;
-        for (int i = 0; i < n; ++i) {
-            if (!settled[size_t(i)] && desired[size_t(i)] <= share) {
-                widths[size_t(i)] = desired[size_t(i)];
-                remaining -= desired[size_t(i)];
-                settled[size_t(i)] = true;
-                --open;
-                changed = true;
-            }
-        }
+    long totalDesired = 0;
+    long totalMinimum = 0;
+    for (int i = 0; i < n; ++i) {
+        minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * kCellPadding + 420);
+        desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
+        totalDesired += desired[size_t(i)];
+        totalMinimum += minimum[size_t(i)];
     }
-    long openNeed = 0;
-    for (int i = 0; i < n; ++i)
-        if (!settled[size_t(i)])
-            openNeed += desired[size_t(i)];
-    for (int i = 0; i < n; ++i)
-        if (!settled[size_t(i)])
-            widths[size_t(i)] = int(qint64(remaining) * desired[size_t(i)] / std::max(openNeed, 1L));
+    if (totalDesired <= kTextWidth)
+        return desired;
+    if (totalMinimum >= kTextWidth) {
+        for (int i = 0; i < n; ++i)
+            widths[size_t(i)] = int(qint64(kTextWidth) * minimum[size_t(i)] / totalMinimum);
+    } else {
+        const long room = kTextWidth - totalMinimum;
+        const long wish = totalDesired - totalMinimum;
+        for (int i = 0; i < n; ++i)
+            widths[size_t(i)] = minimum[size_t(i)] + int(qint64(room) * (desired[size_t(i)] - minimum[size_t(i)]) / wish);
+    }
+    // Rounding left over goes to the widest column, so the table spans the page.
+    int sum = 0;
+    for (int w : widths)
+        sum += w;
+    *std::max_element(widths.begin(), widths.end()) += kTextWidth - sum;
     return widths;
 }
 

@@ -156,9 +156,18 @@ TEST(WordTableWidths, FittedColumnsFollowTheirTextAndNeverExceedThePage)
     d->typeText(QString(200, QChar(0x5BB9))); // a very long content cell
     const auto &wide = std::get<WordTable>(d->model().body.blocks[0]);
     const std::vector<int> widths = WordPackageWriter::columnWidths(wide, d->model());
-    EXPECT_EQ(widths[0], 696);
-    EXPECT_EQ(widths[2], 696);
+    // The minimum (a character and padding, no less than 636) plus a share
+    // of the remaining 6398 twips by what each column would still like:
+    // 60 of 47700 for the short ones.
+    EXPECT_EQ(widths[0], 636 + 6398 * 60 / 47700);
+    EXPECT_EQ(widths[2], widths[0]);
     EXPECT_EQ(widths[0] + widths[1] + widths[2], WordPackageWriter::kTextWidth);
+
+    // An unbreakable Latin word keeps its column wide enough for it.
+    d->selectCell(t, 1, 1);
+    d->typeText(QStringLiteral("JB/T4730-2005"));
+    const auto &withWord = std::get<WordTable>(d->model().body.blocks[0]);
+    EXPECT_GE(WordPackageWriter::columnWidths(withWord, d->model())[0], 13 * 120 + 216);
 }
 
 TEST(WordPackage, HoldsEveryPartAndOpensAsAZip)
