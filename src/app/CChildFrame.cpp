@@ -1,5 +1,6 @@
 #include "CChildFrame.h"
 
+#include "Icons.h"
 #include "pages/CZelvanView.h"
 #include "project/CZelvanDoc.h"
 
@@ -15,6 +16,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CZelvanDoc> doc, CZelvanView *view, Clo
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
+    setWindowIcon(Icons::appIcon());
     setWindowTitle(m_doc->title());
     connect(m_doc.get(), &CZelvanDoc::titleChanged, this, &QWidget::setWindowTitle);
 }

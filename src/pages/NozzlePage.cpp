@@ -53,6 +53,7 @@ NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     auto *azimuth = new QWidget(this);
     auto *azimuthRow = new QHBoxLayout(azimuth);
     azimuthRow->setContentsMargins(0, 0, 0, 0);
+    quadrantList->setMinimumWidth(quadrantList->fontMetrics().horizontalAdvance(QStringLiteral("一轴内")) + 40);
     azimuthRow->addWidget(quadrantList);
     azimuthRow->addWidget(azimuthEdit);
     auto *pipe = new QWidget(this);
