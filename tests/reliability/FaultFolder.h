@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,17 +46,34 @@ public:
     QString path() const { return m_path; }
     QString file(const QString &name) const { return m_path + QLatin1Char('/') + name; }
 
-    // Every entry of the folder, hidden ones included, with its bytes; what
-    // a fault must leave exactly as it was.
-    std::map<QString, QByteArray> snapshot() const
+    // Every entry of the folder, hidden ones included, with its size and a
+    // digest of its bytes: what a fault must leave exactly as it was.
+    std::map<std::string, std::string> snapshot() const
     {
-        std::map<QString, QByteArray> out;
+        std::map<std::string, std::string> out;
         const QDir dir(m_path);
         for (const QFileInfo &info : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
             QFile f(info.absoluteFilePath());
-            out[info.fileName()] = info.isDir() ? QByteArray("<dir>") : (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
+            std::string state = "<dir>";
+            if (!info.isDir()) {
+                const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+                state = std::to_string(bytes.size()) + " bytes, sha1 "
+                    + QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().toStdString();
+            }
+            out[info.fileName().toStdString()] = state;
         }
         return out;
+    }
+
+    // Fills the folder's file system until it has no room left.
+    void fillUp() const
+    {
+        QFile f(file(QStringLiteral("filler.bin")));
+        if (!f.open(QIODevice::WriteOnly))
+            return;
+        const QByteArray block(4096, 'f');
+        while (f.write(block) == block.size() && f.flush()) {
+        }
     }
 
 private:
