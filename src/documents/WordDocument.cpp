@@ -314,8 +314,11 @@ void WordDocument::moveRight(int unit, int count, bool extend)
                 if (m_pos.row + 1 == int(table.rows.size())) {
                     // From the last cell a new row with the last row's layout.
                     WordRow added;
-                    for (const WordCell &cell : row.cells)
-                        added.cells.push_back(WordCell{cell.span, {emptyParagraph(cell.paragraphs.back().alignment, cell.paragraphs.back().markFormat)}});
+                    for (const WordCell &cell : row.cells) {
+                        WordCell copy = cell;
+                        copy.paragraphs = {emptyParagraph(cell.paragraphs.back().alignment, cell.paragraphs.back().markFormat)};
+                        added.cells.push_back(std::move(copy));
+                    }
                     table.rows.push_back(std::move(added));
                 }
                 ++m_pos.row;
@@ -445,11 +448,16 @@ void WordDocument::splitCells(int rows, int columns, bool mergeFirst)
     if (rows != 1 || columns < 1 || columns > cell.span)
         throw WordError(QStringLiteral("无法将单元格拆分为%1行%2列！").arg(rows).arg(columns));
     const int span = cell.span;
+    const int start = gridStart(row, m_pos.cell);
     const WordAlignment alignment = cell.paragraphs.back().alignment;
     std::vector<WordCell> parts;
     for (int i = 0; i < columns; ++i) {
         WordCell part;
         part.span = span / columns + (i < span % columns ? 1 : 0);
+        part.splitIndex = i;
+        part.splitCount = columns;
+        part.splitStart = start;
+        part.splitSpan = span;
         part.paragraphs.push_back(emptyParagraph(alignment, m_format));
         parts.push_back(std::move(part));
     }

@@ -43,6 +43,13 @@ struct WordParagraph {
 struct WordCell {
     int span = 1; // grid columns covered (a horizontal merge)
     std::vector<WordParagraph> paragraphs;
+    // A cell split from a wider one is drawn as an equal share of it, as a
+    // word processor splits: part splitIndex of splitCount of the width of
+    // the grid columns [splitStart, splitStart + splitSpan).
+    int splitIndex = 0;
+    int splitCount = 1;
+    int splitStart = 0;
+    int splitSpan = 0;
     QString text() const; // paragraphs joined with '\n'
 };
 

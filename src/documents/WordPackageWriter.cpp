@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <set>
 
 namespace zelvan {
 
@@ -234,22 +235,51 @@ private:
             + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/></w:tblCellMar>"
             "<w:tblLook w:val=\"0000\" w:firstRow=\"0\" w:lastRow=\"0\" w:firstColumn=\"0\" w:lastColumn=\"0\" w:noHBand=\"0\" w:noVBand=\"0\"/>"
             "</w:tblPr><w:tblGrid>";
+        // Cell edges in twips. Split cells share their parent's width
+        // equally, which can add edges of their own; the grid is every edge
+        // of every row.
+        std::vector<int> columnX{0};
         for (int w : widths)
-            m_out += "<w:gridCol w:w=\"" + number(w) + "\"/>";
-        m_out += "</w:tblGrid>";
+            columnX.push_back(columnX.back() + w);
+        auto x = [&](int gridColumn) { return columnX[size_t(std::clamp(gridColumn, 0, int(widths.size())))]; };
+        std::vector<std::vector<std::pair<int, int>>> edges;
+        std::set<int> grid(columnX.begin(), columnX.end());
         for (const WordRow &row : t.rows) {
-            m_out += "<w:tr>";
+            std::vector<std::pair<int, int>> rowEdges;
             int column = 0;
             for (const WordCell &cell : row.cells) {
-                int width = 0;
-                for (int i = column; i < column + cell.span && i < int(widths.size()); ++i)
-                    width += widths[size_t(i)];
+                int left = x(column);
+                int right = x(column + cell.span);
+                if (cell.splitCount > 1) {
+                    const int parentLeft = x(cell.splitStart);
+                    const int parentWidth = x(cell.splitStart + cell.splitSpan) - parentLeft;
+                    left = parentLeft + parentWidth * cell.splitIndex / cell.splitCount;
+                    right = parentLeft + parentWidth * (cell.splitIndex + 1) / cell.splitCount;
+                }
                 column += cell.span;
+                rowEdges.emplace_back(left, right);
+                grid.insert(left);
+                grid.insert(right);
+            }
+            edges.push_back(std::move(rowEdges));
+        }
+        const std::vector<int> gridX(grid.begin(), grid.end());
+        for (size_t i = 1; i < gridX.size(); ++i)
+            m_out += "<w:gridCol w:w=\"" + number(gridX[i] - gridX[i - 1]) + "\"/>";
+        m_out += "</w:tblGrid>";
+        auto gridIndex = [&](int edge) { return int(std::lower_bound(gridX.begin(), gridX.end(), edge) - gridX.begin()); };
+        for (size_t r = 0; r < t.rows.size(); ++r) {
+            m_out += "<w:tr>";
+            const WordRow &row = t.rows[r];
+            for (size_t c = 0; c < row.cells.size(); ++c) {
+                const auto [left, right] = edges[r][c];
+                const int width = right - left;
+                const int span = gridIndex(right) - gridIndex(left);
                 m_out += "<w:tc><w:tcPr><w:tcW w:w=\"" + number(width) + "\" w:type=\"dxa\"/>";
-                if (cell.span > 1)
-                    m_out += "<w:gridSpan w:val=\"" + number(cell.span) + "\"/>";
+                if (span > 1)
+                    m_out += "<w:gridSpan w:val=\"" + number(span) + "\"/>";
                 m_out += "</w:tcPr>";
-                for (const WordParagraph &p : cell.paragraphs)
+                for (const WordParagraph &p : row.cells[c].paragraphs)
                     paragraph(p, width - 2 * WordPackageWriter::kCellPadding);
                 m_out += "</w:tc>";
             }

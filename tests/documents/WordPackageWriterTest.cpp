@@ -136,6 +136,28 @@ TEST(WordXmlSerialisation, MergedCellsAreGridSpansWithSingleBorders)
     EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
 }
 
+TEST(WordTableWidths, ASplitCellIsDividedEquallyOverUnequalColumns)
+{
+    auto d = WordDocument::start();
+    const int t = d->addTable(2, 3, true);
+    d->selectCell(t, 1, 1);
+    d->typeText(QString(30, QChar(0x5BB9))); // a wide first column
+    d->selectCell(t, 2, 1);
+    d->moveRight(WordDocument::Character, 3, true);
+    d->mergeCells();
+    d->splitCells(1, 2, false);
+    const auto &table = std::get<WordTable>(d->model().body.blocks[0]);
+    const std::vector<int> widths = WordPackageWriter::columnWidths(table, d->model());
+    ASSERT_GT(widths[0], widths[1] + widths[2]);
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_EQ(xmlError(xml), QString());
+    // The half edge is a grid column edge of its own: four grid columns,
+    // the split row two cells of half the table each.
+    EXPECT_EQ(count(xml, "<w:gridCol "), 4);
+    const int half = (widths[0] + widths[1] + widths[2]) / 2;
+    EXPECT_EQ(count(xml, "<w:tcW w:w=\"" + std::to_string(half) + "\" w:type=\"dxa\"/>"), 2);
+}
+
 TEST(WordTableWidths, FittedColumnsFollowTheirTextAndNeverExceedThePage)
 {
     auto d = WordDocument::start();
