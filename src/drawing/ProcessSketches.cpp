@@ -101,7 +101,9 @@ QImage ProcessSketches::drawShellSketch(const Dimensions &d)
 {
     QImage image = canvas();
     SketchPainter p(image);
-    const int t = d.wallThickness;
+    // The wall is drawn t pixels thick; beyond the canvas the lines are
+    // clipped anyway, so t is bounded to keep the coordinates in range.
+    const int t = std::clamp(d.wallThickness, -1000, 1000);
     p.rectangle(0, 0, kWidth, kHeight);
     // Side view with the length dimension.
     p.rectangle(10, 50, 380, 160);
@@ -131,7 +133,7 @@ QImage ProcessSketches::drawShellSketch(const Dimensions &d)
     p.line(545, 40, 542, 36);
     p.line(545, 40 + t, 548, 44 + t);
     p.line(545, 40 + t, 542, 44 + t);
-    p.text(548, 40, QString::number(t));
+    p.text(548, 40, QString::number(d.wallThickness));
     return image;
 }
 

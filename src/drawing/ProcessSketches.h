@@ -25,7 +25,7 @@ public:
         int innerDiameter = 0; // D, mm
         int wallThickness = 0; // t, mm
         int totalLength = 0;   // L, sum of the shell-course heights, mm
-        int outsideDiameter() const { return innerDiameter + 2 * wallThickness; }
+        long long outsideDiameter() const { return (long long)innerDiameter + 2LL * wallThickness; }
     };
     // From the process-card section and the shell-course table; every text
     // read as a leading integer.

@@ -130,6 +130,17 @@ TEST(ProcessSketchDrawing, TheHeadArcLiesLeftOfTheShell)
     EXPECT_TRUE(dark(image, 120, 70)); // the diameter line
 }
 
+TEST(ProcessSketchDrawing, HugeNumbersAreDrawnWithoutOverflow)
+{
+    ProjectRecord record;
+    record.setProcess(ProcessField::InnerDiameter, "99999999999");
+    record.setProcess(ProcessField::WallThickness, "99999999999");
+    const auto d = ProcessSketches::fromRecord(record);
+    EXPECT_EQ(d.outsideDiameter(), 3LL * 2147483647);
+    EXPECT_EQ(ProcessSketches::drawShellSketch(d).size(), QSize(565, 230));
+    EXPECT_EQ(ProcessSketches::drawShellSketch(dims(1000, -5, -20)).size(), QSize(565, 230));
+}
+
 TEST(ProcessSketchInputs, TheLengthIsTheSumOfTheCourseHeights)
 {
     ProjectRecord record;
