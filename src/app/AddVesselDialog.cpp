@@ -1,5 +1,7 @@
 #include "AddVesselDialog.h"
 
+#include "DialogButtons.h"
+
 #include "Icons.h"
 #include "project/Prompter.h"
 
@@ -36,11 +38,7 @@ AddVesselDialog::AddVesselDialog(Prompter &prompter, QWidget *parent)
     form->addRow(QStringLiteral("容器编号:"), m_productNumber);
     form->addRow(QStringLiteral("图号:"), m_drawingNumber);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &AddVesselDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &AddVesselDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_picture);

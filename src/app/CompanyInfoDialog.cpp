@@ -1,5 +1,7 @@
 #include "CompanyInfoDialog.h"
 
+#include "DialogButtons.h"
+
 #include "project/Prompter.h"
 #include "project/TextCodec.h"
 
@@ -36,11 +38,7 @@ CompanyInfoDialog::CompanyInfoDialog(const CompanyInfo &current, Prompter &promp
     newForm->addRow(QStringLiteral("公司名称:"), m_newName);
     newForm->addRow(QStringLiteral("制造许可证书编号:"), m_newLicence);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CompanyInfoDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CompanyInfoDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(oldGroup);

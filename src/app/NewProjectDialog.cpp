@@ -1,5 +1,7 @@
 #include "NewProjectDialog.h"
 
+#include "DialogButtons.h"
+
 #include "AddVesselDialog.h"
 #include "project/Prompter.h"
 
@@ -32,11 +34,7 @@ NewProjectDialog::NewProjectDialog(Prompter &prompter, QWidget *parent)
     m_saveDirectory->hide();
     m_browse->hide();
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &NewProjectDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &NewProjectDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -76,6 +76,15 @@ void ListEditController::bindColumn(int column, QWidget *control)
         m_bindings[column] = control;
 }
 
+void ListEditController::bindColumns(const QList<QWidget *> &controls, const QStringList &messages)
+{
+    for (int c = 0; c < controls.size(); ++c) {
+        bindColumn(c, controls.at(c));
+        if (!messages.value(c).isEmpty())
+            addRequired(controls.at(c), messages.at(c));
+    }
+}
+
 void ListEditController::addRequired(QWidget *control, const QString &message)
 {
     m_required.append({control, message});

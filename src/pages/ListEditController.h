@@ -49,6 +49,9 @@ public:
     // A required entry, checked in the order of the calls; an empty edit or
     // a drop-down without selection shows `message`.
     void addRequired(QWidget *control, const QString &message);
+    // The common case: column i bound to controls[i], required with
+    // messages[i] (in column order) unless that message is empty.
+    void bindColumns(const QList<QWidget *> &controls, const QStringList &messages);
     // Replaces the default composition or loading of a row (a page whose
     // column is made of two controls, for example).
     void setRowComposer(std::function<QStringList()> composer) { m_composer = std::move(composer); }

@@ -37,10 +37,7 @@ PlatePage::PlatePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
                                   QStringLiteral("炉批号不能为空！"), QStringLiteral("板材长度不能为空！"),
                                   QStringLiteral("板材宽度不能为空！"), QStringLiteral("板材厚度不能为空！"),
                                   QStringLiteral("数量不能为空！")};
-    for (int c = 0; c < controls.size(); ++c) {
-        e.bindColumn(c, controls.at(c));
-        e.addRequired(controls.at(c), messages.at(c));
-    }
+    e.bindColumns(controls, messages);
     finishLayout();
 }
 

@@ -39,10 +39,7 @@ ShellCoursePage::ShellCoursePage(CZelvanDoc &doc, Prompter &prompter, QWidget *p
     const QStringList messages = {QStringLiteral("编号不能为空！"), QStringLiteral("筒节类型不能为空！"),
                                   QStringLiteral("筒节高度不能为空！"), QStringLiteral("筒节厚度不能为空！"),
                                   QStringLiteral("筒节直径不能为空！"), QStringLiteral("筒节材质不能为空！")};
-    for (int c = 0; c < controls.size(); ++c) {
-        e.bindColumn(c, controls.at(c));
-        e.addRequired(controls.at(c), messages.at(c));
-    }
+    e.bindColumns(controls, messages);
     finishLayout();
 }
 
