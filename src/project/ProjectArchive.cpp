@@ -207,10 +207,33 @@ void write(const ProjectRecord &record, const CompanyInfo &company, std::string 
     appendText(out, record.process(ProcessField::ExternalForm));
 }
 
+namespace {
+// Bytes the texts of a record take, so the output is allocated once.
+size_t encodedSize(const ProjectRecord &record, const CompanyInfo &company)
+{
+    auto sizeOf = [](const std::string &text) { return text.size() + (text.size() < 0xFF ? 1 : text.size() < 0xFFFE ? 3 : 7); };
+    size_t total = sizeOf(company.name) + sizeOf(company.licence) + sizeOf(record.field(Field::CreationTime));
+    for (int n = 1; n <= kSingleFieldCount; ++n)
+        total += sizeOf(record.fieldByNumber(n));
+    for (int p = 1; p <= kProcessFieldCount; ++p)
+        total += sizeOf(record.process(static_cast<ProcessField>(p)));
+    for (int s = 0; s < kStandardsSelectionSize; ++s)
+        total += sizeOf(record.standard(s));
+    for (const TableSpec &spec : allTableSpecs()) {
+        const Table &table = record.table(spec.id);
+        total += sizeOf(table.countText());
+        for (int r = 0; r < table.rowCount(); ++r)
+            for (int c = 0; c < table.columns(); ++c)
+                total += sizeOf(table.cell(r, c));
+    }
+    return total;
+}
+} // namespace
+
 std::string write(const ProjectRecord &record, const CompanyInfo &company)
 {
     std::string out;
-    out.reserve(4096);
+    out.reserve(encodedSize(record, company));
     write(record, company, out);
     return out;
 }
