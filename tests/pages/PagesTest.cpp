@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zelvan;
@@ -264,4 +265,32 @@ TEST_F(PageFixture, VeryLongStoredTextsShowWithoutTrouble)
     doc.record().setField(Field::VesselName, std::string(100000, 'y'));
     CZelvanView view(doc, prompter);
     EXPECT_EQ(view.pageHost()->shellCoursePage()->editor().list()->rowCount(), 1);
+}
+
+TEST_F(PageFixture, EnteredValuesSurviveSaveAndReopen)
+{
+    QTemporaryDir dir;
+    {
+        CZelvanView view(doc, prompter);
+        PageHost *host = view.pageHost();
+        host->headPage()->firstDiameterEdit->setText("1600");
+        choose(host->headPage()->firstTypeList, 0);
+        NozzlePage *nozzles = host->nozzlePage();
+        fillNozzle(*nozzles, 0, 1, "300", "1200");
+        nozzles->editor().add();
+        view.projectInfoPage()->managerEdit()->setText(QStringLiteral("王工"));
+        ASSERT_TRUE(doc.save(dir.filePath("v")).ok);
+    }
+    CompanyInfo other = CompanyInfo::initial();
+    CZelvanDoc reopened(other);
+    ASSERT_TRUE(reopened.open(dir.filePath("v.pcp")).ok);
+    CZelvanView view(reopened, prompter);
+    PageHost *host = view.pageHost();
+    EXPECT_EQ(host->headPage()->firstDiameterEdit->text(), "1600");
+    EXPECT_EQ(host->headPage()->firstTypeList->currentText(), QStringLiteral("椭圆封头"));
+    EXPECT_EQ(view.projectInfoPage()->managerEdit()->text(), QStringLiteral("王工"));
+    const QList<QStringList> rows = host->nozzlePage()->editor().rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows.first().at(NozzleColumn::Azimuth), QStringLiteral("二轴内300"));
+    EXPECT_EQ(host->shellCoursePage()->editor().rows().size(), 2);
 }
