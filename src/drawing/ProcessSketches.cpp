@@ -1,5 +1,7 @@
 #include "ProcessSketches.h"
 
+#include "project/AppPaths.h"
+
 #include "project/ProjectArchive.h"
 #include "project/Prompter.h"
 #include "project/TextCodec.h"
@@ -191,8 +193,8 @@ QByteArray ProcessSketches::encodeBitmap(const QImage &source)
     return out;
 }
 
-QString ProcessSketches::shellSketchPath(const QString &programDirectory) { return programDirectory + QStringLiteral("pics/筒体图.BMP"); }
-QString ProcessSketches::fitUpSketchPath(const QString &programDirectory) { return programDirectory + QStringLiteral("pics/组对简图.BMP"); }
+QString ProcessSketches::shellSketchPath(const QString &programDirectory) { return sketchDirectory(programDirectory) + QStringLiteral("筒体图.BMP"); }
+QString ProcessSketches::fitUpSketchPath(const QString &programDirectory) { return sketchDirectory(programDirectory) + QStringLiteral("组对简图.BMP"); }
 QString ProcessSketches::messageShellSketchFailed() { return QStringLiteral("筒体图创建失败！可能原因：pics文件夹不存在"); }
 QString ProcessSketches::messageFitUpSketchFailed() { return QStringLiteral("组对简图创建失败！可能原因：pics文件夹不存在"); }
 

@@ -28,3 +28,26 @@ TEST(OutputPath, NamesAndUnsafeCharacters)
     record.setField(Field::ProjectName, std::string("a\nb"));
     EXPECT_FALSE(OutputPaths::unsafeNameMessage(record).isEmpty());
 }
+
+#include "project/AppPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+TEST(AppPaths, SketchesGoBesideTheProgramOrToTheUsersOwnFolder)
+{
+    QTemporaryDir dir;
+    const QString program = dir.path() + "/";
+    // No pics folder: the path beside the program (the writer reports it).
+    EXPECT_EQ(sketchDirectory(program), program + "pics/");
+    QDir(program).mkdir("pics");
+    EXPECT_EQ(sketchDirectory(program), program + "pics/");
+    // A read-only installation: the user's own folder, which exists.
+    QFile::setPermissions(program + "pics", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(program + "pics").isWritable())
+        GTEST_SKIP() << "running as a user who can write everywhere";
+    const QString own = sketchDirectory(program);
+    EXPECT_NE(own, program + "pics/");
+    EXPECT_TRUE(QFileInfo(own).isDir());
+}
