@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/ProjectRecord.h"
+
 #include <QStringList>
 
 namespace zelvan::cli {
@@ -20,5 +22,9 @@ struct CommandRegistration {
 
 // Prints "zelvan-cli: <text>" on standard error.
 void printError(const QString &text);
+
+// Reads a project file; on failure prints the file-access or format
+// message and returns false.
+bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company);
 
 } // namespace zelvan::cli

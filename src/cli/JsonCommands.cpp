@@ -19,11 +19,8 @@ int toJson(const QStringList &args)
     }
     ProjectRecord record;
     CompanyInfo company = CompanyInfo::initial();
-    const FileResult result = ProjectFile::load(args.at(0), record, company);
-    if (!result.ok) {
-        printError(result.message);
+    if (!loadProject(args.at(0), record, company))
         return 1;
-    }
     const std::string json = ProjectJson::toJson(record, company);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

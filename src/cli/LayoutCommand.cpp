@@ -63,11 +63,8 @@ int layout(const QStringList &args)
 
     ProjectRecord record;
     CompanyInfo company = CompanyInfo::initial();
-    const FileResult loaded = ProjectFile::load(projectPath, record, company);
-    if (!loaded.ok) {
-        printError(loaded.message);
+    if (!loadProject(projectPath, record, company))
         return 1;
-    }
     LayoutInputs inputs = LayoutInputs::fromRecord(record);
     inputs.preparedDate = prepared;
     inputs.reviewDate = review;

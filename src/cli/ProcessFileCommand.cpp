@@ -35,11 +35,8 @@ int processFile(const QStringList &args)
     }
     ProjectRecord record;
     CompanyInfo company = CompanyInfo::initial();
-    const FileResult loaded = ProjectFile::load(projectPath, record, company);
-    if (!loaded.ok) {
-        printError(loaded.message);
+    if (!loadProject(projectPath, record, company))
         return 1;
-    }
     if (!outDir.isEmpty())
         outDir = QDir(outDir).absolutePath() + QLatin1Char('/');
 

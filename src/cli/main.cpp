@@ -2,6 +2,8 @@
 // window: questions are answered yes, messages go to standard error.
 #include "CliCommands.h"
 
+#include "project/ProjectArchive.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -32,6 +34,14 @@ CommandRegistration::CommandRegistration(const Command &command)
 void printError(const QString &text)
 {
     std::fprintf(stderr, "zelvan-cli: %s\n", text.toUtf8().constData());
+}
+
+bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company)
+{
+    const FileResult loaded = ProjectFile::load(path, record, company);
+    if (!loaded.ok)
+        printError(loaded.message);
+    return loaded.ok;
 }
 
 } // namespace zelvan::cli
