@@ -1,5 +1,6 @@
 #include "ProcessCardPageModel.h"
 
+#include "project/Catalogues.h"
 #include "project/TextCodec.h"
 
 #include <algorithm>
@@ -11,11 +12,7 @@ QString ProcessCardPageModel::generateButton() { return QStringLiteral("生成�
 
 QStringList ProcessCardPageModel::mainMaterials()
 {
-    return {QStringLiteral("10#"), QStringLiteral("20#"), QStringLiteral("20g"), QStringLiteral("16Mn"),
-            QStringLiteral("Q235-A.F"), QStringLiteral("Q235A"), QStringLiteral("Q235B"), QStringLiteral("Q235C"),
-            QStringLiteral("20R"), QStringLiteral("16MnR"), QStringLiteral("15CrMoR"), QStringLiteral("16MnDR"),
-            QStringLiteral("0Cr18Ni9/SUS304"), QStringLiteral("1Cr18Ni9Ti"), QStringLiteral("0Cr18Ni10Ti/SUS321"),
-            QStringLiteral("00Cr17Ni14Mo2/316L"), QStringLiteral("0Cr13")};
+    return Catalogues::materials();
 }
 
 QStringList ProcessCardPageModel::ndtMethods()
