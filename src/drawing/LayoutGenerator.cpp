@@ -248,18 +248,20 @@ LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const 
         return result;
     }
 
+    // A vessel type that is neither vertical nor horizontal is refused before
+    // the file is created: a drawing holding only its tables would replace the
+    // last good drawing of that name.
+    const auto orientation = LayoutGeometry::orientationOf(in.vesselType);
+    if (!orientation) {
+        prompter.error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
+        result.status = Status::WrongVesselType;
+        return result;
+    }
+
     Emitter e(output);
     const QByteArray nativePath = QFile::encodeName(path.path());
     e &= output.createFile(std::string(nativePath.constData(), static_cast<size_t>(nativePath.size())));
     writeTables(e);
-
-    const auto orientation = LayoutGeometry::orientationOf(in.vesselType);
-    if (!orientation) {
-        prompter.error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
-        output.closeFile();
-        result.status = Status::WrongVesselType;
-        return result;
-    }
     const bool vertical = *orientation == LayoutGeometry::Orientation::Vertical;
     const LayoutGeometry geometry(in, *orientation);
 

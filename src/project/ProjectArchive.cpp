@@ -366,6 +366,13 @@ FileResult saveBytes(const QString &path, std::string_view bytes)
         file.cancelWriting();
         return FileResult::failure(messageSaveFailed());
     }
+    // A small file sits in Qt's write buffer until it is flushed; a failed
+    // flush (a full disk) must not let commit() rename an empty temporary
+    // over the previous file.
+    if (!file.flush()) {
+        file.cancelWriting();
+        return FileResult::failure(messageSaveFailed());
+    }
     if (!file.commit()) {
         if (file.error() == QFileDevice::PermissionsError)
             return FileResult::failure(messageAccessDenied(path));

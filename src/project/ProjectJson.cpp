@@ -49,7 +49,17 @@ public:
         }
         if (!value.isString())
             return fail(QStringLiteral("%1 is not a text").arg(where));
-        const QByteArray utf8 = value.toString().toUtf8();
+        // A lone surrogate is no character at all; refuse it rather than
+        // let the conversion turn it into "?".
+        const QString string = value.toString();
+        for (qsizetype i = 0; i < string.size(); ++i) {
+            const QChar c = string.at(i);
+            if (c.isHighSurrogate() && i + 1 < string.size() && string.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(where));
+        }
+        const QByteArray utf8 = string.toUtf8();
         if (!utf8ToGbkStrict(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), out))
             return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(where));
         return true;

@@ -51,8 +51,11 @@ public:
                     while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80)
                         ++skip;
                 } else if (unitSize == 2 && srcLeft >= 4) {
+                    // A surrogate pair is one character; a lone high
+                    // surrogate is one unit, and the unit after it stays.
                     const unsigned hi = static_cast<unsigned char>(src[0]) | (static_cast<unsigned char>(src[1]) << 8);
-                    if (hi >= 0xD800 && hi <= 0xDBFF)
+                    const unsigned lo = static_cast<unsigned char>(src[2]) | (static_cast<unsigned char>(src[3]) << 8);
+                    if (hi >= 0xD800 && hi <= 0xDBFF && lo >= 0xDC00 && lo <= 0xDFFF)
                         skip = 4;
                 }
                 if (skip > srcLeft)

@@ -106,7 +106,7 @@ TEST_F(LayoutFaults, AnOutputFolderThatIsGoneCreatesNothing)
 // must survive: replacing it with a file holding only the tables throws
 // away the last good drawing. Known fault, kept disabled until the
 // generator checks the vessel type before it creates the file.
-TEST_F(LayoutFaults, DISABLED_AWrongVesselTypeKeepsThePreviousDrawing)
+TEST_F(LayoutFaults, AWrongVesselTypeKeepsThePreviousDrawing)
 {
     ASSERT_TRUE(writeBytes(drawing(), kPrevious));
     const auto before = folder.snapshot();
@@ -184,7 +184,7 @@ TEST_F(WordFaults, APictureMissingMidExportKeepsThePreviousDocument)
 // Known fault, kept disabled until the writer checks its flush: a document
 // smaller than the write buffer is renamed over the previous one empty and
 // reported as written.
-TEST_F(WordFaults, DISABLED_AFullDiskKeepsBothPreviousDocuments)
+TEST_F(WordFaults, AFullDiskKeepsBothPreviousDocuments)
 {
     if (!folder.mountTmpfs(64))
         GTEST_SKIP() << "no permission to mount a small file system here";

@@ -126,7 +126,7 @@ TEST(SaveFaults, AFullDiskKeepsThePreviousFile)
 // file is flushed at commit; a full disk must fail the save there too, not
 // rename an empty temporary over the previous project and report success.
 // Known fault, kept disabled until the writer checks its flush.
-TEST(SaveFaults, DISABLED_ASmallProjectOnAFullDiskIsNotReportedAsSaved)
+TEST(SaveFaults, ASmallProjectOnAFullDiskIsNotReportedAsSaved)
 {
     FaultFolder folder;
     if (!folder.mountTmpfs(64))
