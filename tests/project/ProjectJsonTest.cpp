@@ -82,7 +82,7 @@ TEST(ProjectJson, RefusesBadInput)
 TEST(ProjectJson, ControlCharactersSurviveTheRoundTrip)
 {
     ProjectRecord record;
-    record.setProcess(ProcessField::HeatTreatment, std::string("line1\r\nline2\t\"q\"\\\x01", 20));
+    record.setProcess(ProcessField::HeatTreatment, std::string("line1\r\nline2\t\"q\"\\\x01"));
     ProjectRecord back;
     CompanyInfo company;
     QString error;
