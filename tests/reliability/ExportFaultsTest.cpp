@@ -104,8 +104,8 @@ TEST_F(LayoutFaults, AnOutputFolderThatIsGoneCreatesNothing)
 // A vessel type other than vertical or horizontal stops the run after the
 // tables. The run reports it as an error, so the drawing already on disk
 // must survive: replacing it with a file holding only the tables throws
-// away the last good drawing. Known fault, kept disabled until the
-// generator checks the vessel type before it creates the file.
+// away the last good drawing, so the vessel type is checked before the
+// file is created.
 TEST_F(LayoutFaults, AWrongVesselTypeKeepsThePreviousDrawing)
 {
     ASSERT_TRUE(writeBytes(drawing(), kPrevious));
@@ -181,9 +181,9 @@ TEST_F(WordFaults, APictureMissingMidExportKeepsThePreviousDocument)
     EXPECT_TRUE(prompter.progressTexts.isEmpty() || prompter.progressTexts.last().isEmpty());
 }
 
-// Known fault, kept disabled until the writer checks its flush: a document
-// smaller than the write buffer is renamed over the previous one empty and
-// reported as written.
+// A document smaller than the write buffer reaches the disk only when it is
+// flushed; a failed flush must not rename an empty file over the previous
+// document and report it written.
 TEST_F(WordFaults, AFullDiskKeepsBothPreviousDocuments)
 {
     if (!folder.mountTmpfs(64))

@@ -184,9 +184,8 @@ TEST(HostileProjectFile, ALengthBeyondTheFileIsRefused)
     EXPECT_EQ(ProjectArchive::read(utf16, record, company), ProjectArchive::ReadStatus::UnexpectedFormat);
 }
 
-// Known fault, kept disabled until the codec is fixed: a lone high surrogate
-// followed by an ordinary character swallows that character, because the
-// converter skips two code units whenever the first is a high surrogate.
+// A lone high surrogate becomes "?" on its own: the character after it is
+// kept (two code units are skipped only for a real surrogate pair).
 TEST(HostileProjectFile, UnicodeFormTextsWithCharactersOutsideGbk)
 {
     // A file whose first text is in the UTF-16 form: "容" U+5BB9, an emoji
@@ -236,9 +235,8 @@ TEST(HostileJson, CharactersOutsideGbkAreRefusedWithAMessage)
     EXPECT_EQ(archive(record, company), before);
 }
 
-// Known fault, kept disabled until the bridge is fixed: a lone surrogate in a
-// JSON text is not a character at all, yet it arrives in the project as "?"
-// instead of being refused like any other text GBK cannot hold.
+// A lone surrogate in a JSON text is not a character at all: it is refused
+// like any other text GBK cannot hold, never stored as "?".
 TEST(HostileJson, ALoneSurrogateIsRefusedNotReplaced)
 {
     ProjectRecord record;

@@ -125,7 +125,6 @@ TEST(SaveFaults, AFullDiskKeepsThePreviousFile)
 // A project smaller than the write buffer only reaches the disk when the
 // file is flushed at commit; a full disk must fail the save there too, not
 // rename an empty temporary over the previous project and report success.
-// Known fault, kept disabled until the writer checks its flush.
 TEST(SaveFaults, ASmallProjectOnAFullDiskIsNotReportedAsSaved)
 {
     FaultFolder folder;
