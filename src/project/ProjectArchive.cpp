@@ -308,14 +308,13 @@ namespace {
 // of ours and is refused before it is read into memory.
 constexpr qint64 kMaxProjectFileSize = qint64(1) << 30;
 
-QString openFailureMessage(const QString &path, const QFileDevice &file)
+QString openFailureMessage(const QString &path, const QFileDevice &)
 {
+    // A missing folder is "not found"; any other refusal to open a file in
+    // an existing folder (read-only, no permission, a directory of that
+    // name) is an access failure.
     const QFileInfo info(path);
     if (!info.exists() && !QFileInfo(info.absolutePath()).isDir())
-        return messageNotFound(path);
-    if (file.error() == QFileDevice::PermissionsError || info.isDir())
-        return messageAccessDenied(path);
-    if (!info.exists())
         return messageNotFound(path);
     return messageAccessDenied(path);
 }

@@ -41,14 +41,17 @@ void appendJsonString(std::string &out, const std::string &gbkText)
 
 class Importer {
 public:
-    bool text(const QJsonValue &value, std::string &out, const QString &where)
+    // `where` names the value in a refusal; it is built only when needed,
+    // since a full project has some twenty thousand cells.
+    template<typename Where>
+    bool text(const QJsonValue &value, std::string &out, const Where &where)
     {
         if (value.isUndefined() || value.isNull()) {
             out.clear();
             return true;
         }
         if (!value.isString())
-            return fail(QStringLiteral("%1 is not a text").arg(where));
+            return fail(QStringLiteral("%1 is not a text").arg(describe(where)));
         // A lone surrogate is no character at all; refuse it rather than
         // let the conversion turn it into "?".
         const QString string = value.toString();
@@ -57,13 +60,18 @@ public:
             if (c.isHighSurrogate() && i + 1 < string.size() && string.at(i + 1).isLowSurrogate())
                 ++i;
             else if (c.isSurrogate())
-                return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(where));
+                return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(describe(where)));
         }
         const QByteArray utf8 = string.toUtf8();
         if (!utf8ToGbkStrict(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), out))
-            return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(where));
+            return fail(QStringLiteral("%1 holds a character that GBK cannot hold").arg(describe(where)));
         return true;
     }
+
+    static QString describe(const QString &where) { return where; }
+    static QString describe(const char *where) { return QString::fromLatin1(where); }
+    template<typename F>
+    static QString describe(const F &where) { return where(); }
 
     bool object(const QJsonValue &value, QJsonObject &out, const QString &where)
     {
@@ -233,7 +241,7 @@ bool fromJson(const QByteArray &json, ProjectRecord &record, CompanyInfo &compan
             const QJsonArray cells = row.toArray();
             for (int c = 0; c < spec.columns; ++c) {
                 std::string text;
-                if (!in.text(cells.at(c), text, QStringLiteral("tables.%1.rows[%2][%3]").arg(key).arg(r).arg(c)))
+                if (!in.text(cells.at(c), text, [&] { return QStringLiteral("tables.%1.rows[%2][%3]").arg(key).arg(r).arg(c); }))
                     return refuse();
                 table.setCell(static_cast<int>(r), c, std::move(text));
             }
