@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <span>
+
 namespace zelvan {
 
 using PageFields::Marks;
@@ -53,18 +55,19 @@ BasicInfoPage::BasicInfoPage(CZelvanDoc &doc, QWidget *parent)
     addRow(QStringLiteral("容器名称:"), m_vesselName, 1);
     PageFields::bindEdit(doc, m_vesselName, PageFields::field(doc, Field::VesselName), Marks::Nothing);
 
-    int column = 0;
+    // Product number and category share a row; the other edits follow in
+    // pairs, then the two dates.
     auto *productNumber = new QLineEdit(this);
-    PageFields::bindEdit(doc, productNumber, PageFields::field(doc, Field::ProductNumber), Marks::Nothing);
-    addRow(QString::fromUtf16(textFields[0].label), productNumber, column++);
-    addRow(QStringLiteral("容器类别:"), m_category, column);
-    column = 0;
-    for (size_t i = 1; i < std::size(textFields); ++i) {
+    PageFields::bindEdit(doc, productNumber, PageFields::field(doc, textFields[0].field), Marks::Nothing);
+    addRow(QString::fromUtf16(textFields[0].label), productNumber, 0);
+    addRow(QStringLiteral("容器类别:"), m_category, 1);
+    int column = 0;
+    for (const TextField &text : std::span(textFields).subspan(1)) {
         auto *edit = new QLineEdit(this);
-        if (textFields[i].digits)
+        if (text.digits)
             PageFields::digitsOnly(edit);
-        PageFields::bindEdit(doc, edit, PageFields::field(doc, textFields[i].field), Marks::Nothing);
-        addRow(QString::fromUtf16(textFields[i].label), edit, column);
+        PageFields::bindEdit(doc, edit, PageFields::field(doc, text.field), Marks::Nothing);
+        addRow(QString::fromUtf16(text.label), edit, column);
         column = 1 - column;
     }
     const QDate created = PageFields::parseStoredDate(doc.record().field(Field::CreationTime).substr(0, 10));
