@@ -72,6 +72,21 @@ public:
         m_painter.drawText(QRect(x, y, ProcessSketches::kWidth, ProcessSketches::kHeight), Qt::AlignLeft | Qt::AlignTop, s);
     }
 
+    // The overall-length dimension both sketches carry above the shell:
+    // extension lines up from y 48 to 28, the dimension line at y 35 with
+    // open arrowheads, the length written above it at (textX, 18).
+    void lengthDimension(int left, int right, int textX, int length)
+    {
+        line(left, 48, left, 28);
+        line(right, 48, right, 28);
+        line(left, 35, right, 35);
+        line(left, 35, left + 4, 32);
+        line(left, 35, left + 4, 38);
+        line(right, 35, right - 4, 32);
+        line(right, 35, right - 4, 38);
+        text(textX, 18, QString::number(length));
+    }
+
 private:
     QPainter m_painter;
 };
@@ -109,14 +124,7 @@ QImage ProcessSketches::drawShellSketch(const Dimensions &d)
     p.rectangle(0, 0, kWidth, kHeight);
     // Side view with the length dimension.
     p.rectangle(10, 50, 380, 160);
-    p.line(10, 48, 10, 28);
-    p.line(379, 48, 379, 28);
-    p.line(10, 35, 379, 35);
-    p.line(10, 35, 14, 32);
-    p.line(10, 35, 14, 38);
-    p.line(379, 35, 375, 32);
-    p.line(379, 35, 375, 38);
-    p.text(190, 18, QString::number(d.totalLength));
+    p.lengthDimension(10, 379, 190, d.totalLength);
     // End view: outer and inner circle, centre lines.
     p.ellipse(420, 40, 540, 160);
     p.ellipse(420 + t, 40 + t, 540 - t, 160 - t);
@@ -146,14 +154,7 @@ QImage ProcessSketches::drawFitUpSketch(const Dimensions &d)
     p.rectangle(0, 0, kWidth, kHeight);
     p.rectangle(80, 50, 510, 160);
     p.arc(50, 50, 110, 160, QPoint(82, 50), QPoint(85, 190));
-    p.line(80, 48, 80, 28);
-    p.line(509, 48, 509, 28);
-    p.line(80, 35, 509, 35);
-    p.line(80, 35, 84, 32);
-    p.line(80, 35, 84, 38);
-    p.line(509, 35, 505, 32);
-    p.line(509, 35, 505, 38);
-    p.text(290, 18, QString::number(d.totalLength));
+    p.lengthDimension(80, 509, 290, d.totalLength);
     p.line(120, 50, 120, 160);
     p.line(120, 50, 117, 54);
     p.line(120, 50, 123, 54);
