@@ -1,8 +1,8 @@
 // Writing and reading a project whose every table is full (22,586 texts,
 // long texts included).
-#include "../tests/project/RandomRecord.h"
+#include "../tests/core/project/RandomRecord.h"
 
-#include "project/ProjectArchive.h"
+#include "core/project/ProjectArchive.h"
 
 #include <benchmark/benchmark.h>
 

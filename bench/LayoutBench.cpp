@@ -1,9 +1,9 @@
 // The layout drawing for a full vessel: 50 courses, 80 nozzles, 50 plates.
-#include "drawing/DxfOutput.h"
-#include "drawing/LayoutGenerator.h"
-#include "drawing/LayoutInputs.h"
-#include "project/Prompter.h"
-#include "project/TextCodec.h"
+#include "core/drawing/DxfOutput.h"
+#include "core/drawing/LayoutGenerator.h"
+#include "core/drawing/LayoutInputs.h"
+#include "core/project/Prompter.h"
+#include "core/project/TextCodec.h"
 
 #include <QFile>
 #include <QTemporaryDir>

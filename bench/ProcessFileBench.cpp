@@ -1,9 +1,9 @@
 // The whole product process file (both documents, saved) for a project with
 // 80 nozzles and 80 parts, in a program directory of its own.
-#include "documents/ProcessFileGenerator.h"
-#include "project/AppPaths.h"
-#include "project/Prompter.h"
-#include "project/TextCodec.h"
+#include "core/documents/ProcessFileGenerator.h"
+#include "core/project/AppPaths.h"
+#include "core/project/Prompter.h"
+#include "core/project/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

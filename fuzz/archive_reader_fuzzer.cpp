@@ -2,8 +2,8 @@
 // undefined behaviour", a file the reader accepts must survive a round trip:
 // writing what was read and reading it again gives the same bytes, so a
 // project opened and saved unchanged never drifts.
-#include "ProjectArchive.h"
-#include "ProjectJson.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/ProjectJson.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the JSON bridge (from-json). A document it accepts
 // must round-trip: its project, written out as JSON again and read back,
 // is the same project, and it saves to an archive the reader accepts.
-#include "ProjectArchive.h"
-#include "ProjectJson.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/ProjectJson.h"
 
 #include <QByteArray>
 #include <QString>

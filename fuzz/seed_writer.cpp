@@ -1,9 +1,9 @@
 // Writes the seed corpora: real project files and their JSON forms, built in
 // code so the seeds follow the archive format as the program writes it.
 // Usage: fuzz_seed_writer ARCHIVE_CORPUS_DIR JSON_CORPUS_DIR
-#include "ProjectArchive.h"
-#include "ProjectJson.h"
-#include "TextCodec.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/ProjectJson.h"
+#include "core/project/TextCodec.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/ProjectRecord.h"
+#include "core/project/ProjectRecord.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "CliCommands.h"
 
-#include "project/ProjectArchive.h"
-#include "project/ProjectJson.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/ProjectJson.h"
 
 #include <QFile>
 

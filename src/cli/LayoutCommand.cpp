@@ -4,10 +4,10 @@
 #include "CliCommands.h"
 #include "CliPrompter.h"
 
-#include "drawing/LayoutGenerator.h"
-#include "drawing/LayoutInputs.h"
-#include "project/ProjectArchive.h"
-#include "project/TextCodec.h"
+#include "core/drawing/LayoutGenerator.h"
+#include "core/drawing/LayoutInputs.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/TextCodec.h"
 
 #include <QDate>
 

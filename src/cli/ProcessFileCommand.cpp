@@ -1,8 +1,8 @@
 #include "CliCommands.h"
 #include "CliPrompter.h"
 
-#include "documents/ProcessFileGenerator.h"
-#include "project/ProjectArchive.h"
+#include "core/documents/ProcessFileGenerator.h"
+#include "core/project/ProjectArchive.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // window: questions are answered yes, messages go to standard error.
 #include "CliCommands.h"
 
-#include "project/ProjectArchive.h"
+#include "core/project/ProjectArchive.h"
 
 #include <QGuiApplication>
 

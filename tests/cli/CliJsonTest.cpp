@@ -1,7 +1,7 @@
 #include "CliRunner.h"
 
-#include "project/ProjectArchive.h"
-#include "project/TextCodec.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/TextCodec.h"
 
 #include <QFile>
 #include <QTemporaryDir>

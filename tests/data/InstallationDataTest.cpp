@@ -1,7 +1,7 @@
 // The installation data as the program finds it beside its executables:
 // text files the pages and the tip dialog read (GBK), pictures the process
 // file inserts, icons the windows load, and the help.
-#include "project/TextCodec.h"
+#include "core/project/TextCodec.h"
 
 #include <QDir>
 #include <QDirIterator>

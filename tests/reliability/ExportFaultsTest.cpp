@@ -5,13 +5,13 @@
 // or temporary is left in the folder.
 #include "FaultFolder.h"
 
-#include "documents/ProcessFixture.h"
-#include "drawing/LayoutSamples.h"
+#include "core/documents/ProcessFixture.h"
+#include "core/drawing/LayoutSamples.h"
 #include "support/RecordingPrompter.h"
 
-#include "documents/ProcessFileGenerator.h"
-#include "drawing/LayoutGenerator.h"
-#include "drawing/LayoutMessages.h"
+#include "core/documents/ProcessFileGenerator.h"
+#include "core/drawing/LayoutGenerator.h"
+#include "core/drawing/LayoutMessages.h"
 
 #include <QFileInfo>
 

@@ -3,9 +3,9 @@
 // too long for the short length forms, bytes that are not GBK, characters
 // GBK cannot hold. The reader either takes the file whole or refuses it with
 // "非预期的文件格式。" and changes nothing; what it takes survives a save.
-#include "project/ProjectArchive.h"
-#include "project/ProjectJson.h"
-#include "project/TextCodec.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/ProjectJson.h"
+#include "core/project/TextCodec.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,9 +5,9 @@
 // project stays marked modified so it is not lost on close.
 #include "FaultFolder.h"
 
-#include "project/CZelvanDoc.h"
-#include "project/ProjectArchive.h"
-#include "project/TextCodec.h"
+#include "core/project/CZelvanDoc.h"
+#include "core/project/ProjectArchive.h"
+#include "core/project/TextCodec.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/Prompter.h"
+#include "core/project/Prompter.h"
 
 #include <QList>
 #include <QString>

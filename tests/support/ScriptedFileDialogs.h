@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 
 #include <QStringList>
 

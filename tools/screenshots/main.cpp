@@ -1,16 +1,16 @@
 // zelvan-screenshots SAMPLE.pcp OUTDIR: opens the sample project in the
 // main window and saves a picture of each geometry page and of the main
 // dialogs, as the documentation shows them.
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
-#include "app/CZelvanApp.h"
-#include "app/FileDialogs.h"
-#include "app/GuiPrompter.h"
-#include "drawing/LayoutDialog.h"
-#include "pages/CZelvanView.h"
-#include "pages/PageHost.h"
-#include "pages/QualificationLibraryDialog.h"
-#include "project/CZelvanDoc.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CZelvanApp.h"
+#include "gui/widgets/FileDialogs.h"
+#include "gui/widgets/GuiPrompter.h"
+#include "gui/dialogs/LayoutDialog.h"
+#include "gui/pages/CZelvanView.h"
+#include "gui/pages/PageHost.h"
+#include "gui/dialogs/QualificationLibraryDialog.h"
+#include "core/project/CZelvanDoc.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,131 @@
+#include "core/documents/ProcessCardFrame.h"
+
+#include "core/documents/ProcessFileInputs.h"
+#include "core/word/WordDocument.h"
+
+namespace zelvan {
+
+namespace {
+constexpr int kStepColumns = 6;
+
+void typeContent(WordDocument &document, const QStringList &paragraphs)
+{
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (i)
+            document.typeParagraph();
+        document.typeText(paragraphs.at(i));
+    }
+}
+} // namespace
+
+void ProcessCardFrame::writeTitle(WordDocument &document, const QString &title)
+{
+    document.setSize(15);
+    document.setBold(false);
+    document.setAlignment(WordAlignment::Centre);
+    document.typeText(title);
+    document.typeParagraph();
+    document.setAlignment(WordAlignment::Left);
+    document.setSize(12);
+}
+
+void ProcessCardFrame::writeSketchHeader(WordDocument &document, const ProcessFileInputs &in, const QString &material,
+                                         const QString &picturePath, bool markAfter)
+{
+    const int table = document.addTable(4, 4, false);
+    document.selectCell(table, 1, 1);
+    const QStringList cells{
+        QStringLiteral("容器名称"), in.field(Field::VesselName), QStringLiteral("产品编号"), in.field(Field::ProductNumber),
+        QStringLiteral("材    质"), material, QStringLiteral("规    格"),
+        QStringLiteral("φ") + in.process(ProcessField::InnerDiameter) + QLatin1Char('/') + in.process(ProcessField::WallThickness)};
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i)
+            document.moveRight(WordDocument::Cell);
+        document.typeText(cells.at(i));
+    }
+    document.moveRight(WordDocument::Cell);
+    document.moveRight(WordDocument::Character, 4, true);
+    document.mergeCells();
+    document.setAlignment(WordAlignment::Centre);
+    document.typeText(QStringLiteral("简图如下"));
+    document.moveRight(WordDocument::Cell);
+    document.moveRight(WordDocument::Character, 4, true);
+    document.mergeCells();
+    document.addPicture(picturePath);
+    document.moveDown(WordDocument::Line, 1);
+    if (markAfter)
+        document.typeParagraph();
+}
+
+void ProcessCardFrame::writeSimpleHeader(WordDocument &document, const ProcessFileInputs &in)
+{
+    const int table = document.addTable(1, 4, false);
+    document.selectCell(table, 1, 1);
+    const QStringList cells{QStringLiteral("容器名称"), in.field(Field::VesselName), QStringLiteral("产品编号"), in.field(Field::ProductNumber)};
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i)
+            document.moveRight(WordDocument::Cell);
+        document.typeText(cells.at(i));
+    }
+    document.moveDown(WordDocument::Line, 1);
+}
+
+QStringList ProcessCardFrame::stepHeaderWithSketch()
+{
+    return {QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容及要求"), QStringLiteral("负责工位"),
+            QStringLiteral("检查"), QStringLiteral("检验员")};
+}
+
+QStringList ProcessCardFrame::stepHeaderPlain()
+{
+    return {QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容、要求"), QStringLiteral("负责工位"),
+            QStringLiteral("检查"), QStringLiteral("检查人")};
+}
+
+int ProcessCardFrame::writeStepTable(WordDocument &document, int initialRows, bool fitToContent, const QStringList &header,
+                                     const std::vector<Step> &steps, int firstNumber)
+{
+    const int table = document.addTable(initialRows, kStepColumns, fitToContent);
+    document.selectCell(table, 1, 1);
+    bool first = true;
+    auto cell = [&](const QStringList &paragraphs) {
+        if (!first)
+            document.moveRight(WordDocument::Cell);
+        first = false;
+        typeContent(document, paragraphs);
+    };
+    for (const QString &text : header)
+        cell({text});
+    int number = firstNumber;
+    for (const Step &step : steps) {
+        cell({QString::number(number++)});
+        cell({step.name});
+        cell(step.content);
+        cell({step.station});
+        cell({step.check});
+        cell({}); // the inspector signs on paper
+    }
+    return table;
+}
+
+void ProcessCardFrame::moveToMergedRow(WordDocument &document)
+{
+    document.moveRight(WordDocument::Cell);
+    document.moveRight(WordDocument::Character, kStepColumns, true);
+    document.mergeCells();
+}
+
+void ProcessCardFrame::writeClosingRow(WordDocument &document)
+{
+    moveToMergedRow(document);
+    document.setAlignment(WordAlignment::Left);
+    document.splitCells(1, 2, false);
+    document.typeText(QStringLiteral("编制人："));
+    document.moveRight(WordDocument::Cell);
+    document.typeText(QStringLiteral("审核人："));
+    document.moveDown(WordDocument::Line, 1);
+    document.typeParagraph();
+    document.typeParagraph();
+}
+
+} // namespace zelvan

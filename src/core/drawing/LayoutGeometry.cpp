@@ -1,0 +1,359 @@
+#include "core/drawing/LayoutGeometry.h"
+
+#include "core/project/TextCodec.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace zelvan {
+
+namespace {
+
+constexpr double kTextHeight = 15.0;
+
+// Nonsense input (a height of "1e999") must never put an infinite or NaN
+// coordinate into the drawing.
+double finiteOr(double value, double fallback)
+{
+    return std::isfinite(value) ? value : fallback;
+}
+
+const std::string &cell(const std::vector<std::string> &row, int column)
+{
+    static const std::string empty;
+    return column < static_cast<int>(row.size()) ? row[static_cast<size_t>(column)] : empty;
+}
+
+std::string numbered(const char *prefix, long long number)
+{
+    return prefix + std::to_string(number);
+}
+
+// The quadrant words in front of a nozzle's azimuth distance.
+enum Quadrant { First, Second, Third, Fourth, Centre, Unknown };
+
+Quadrant quadrantOf(const std::string &azimuth)
+{
+    static const std::string words[] = {gbk("一轴内"), gbk("二轴内"), gbk("三轴内"), gbk("四轴内"), gbk("圆心处")};
+    const std::string head = azimuth.substr(0, 6);
+    for (int q = 0; q < 5; ++q)
+        if (head == words[q])
+            return static_cast<Quadrant>(q);
+    return Unknown;
+}
+
+enum class Location { Shell, UpperHead, LowerHead, LeftHead, RightHead, Other };
+
+Location locationOf(const std::string &text)
+{
+    if (text == gbk("筒节段"))
+        return Location::Shell;
+    if (text == gbk("上封头"))
+        return Location::UpperHead;
+    if (text == gbk("下封头"))
+        return Location::LowerHead;
+    if (text == gbk("左封头"))
+        return Location::LeftHead;
+    if (text == gbk("右封头"))
+        return Location::RightHead;
+    return Location::Other;
+}
+
+} // namespace
+
+std::optional<LayoutGeometry::Orientation> LayoutGeometry::orientationOf(const std::string &vesselType)
+{
+    if (vesselType == "0")
+        return Orientation::Vertical;
+    if (vesselType == "1")
+        return Orientation::Horizontal;
+    return std::nullopt;
+}
+
+long long LayoutGeometry::totalLength(const LayoutInputs &inputs)
+{
+    long long sum = 0;
+    for (const auto &row : inputs.courses)
+        sum += leadingInt(cell(row, ShellCourseColumn::Height));
+    return sum;
+}
+
+LayoutGeometry::LayoutGeometry(const LayoutInputs &inputs, Orientation orientation)
+    : m_inputs(&inputs), m_orientation(orientation), m_length(totalLength(inputs))
+{
+    m_scale = m_length != 0 ? 800.0 / static_cast<double>(m_length) : 0.0;
+
+    const size_t n = inputs.courses.size();
+    m_positions.assign(n + 1, 0.0);
+    double sum = 0;
+    for (size_t i = 1; i <= n; ++i) {
+        sum += leadingDouble(cell(inputs.courses[i - 1], ShellCourseColumn::Height));
+        m_positions[i] = m_length != 0 ? finiteOr(800.0 * sum / static_cast<double>(m_length), 0.0) : 0.0;
+    }
+    if (n > 0)
+        m_positions[n] = 800.0; // the last seam closes the square exactly
+
+    m_shellRadius = n > 0 ? leadingInt(cell(inputs.courses.front(), ShellCourseColumn::Diameter)) / 2 : 0;
+    // Integer arithmetic as the shop's drawings have always had it; 64 bits
+    // so that a large diameter cannot overflow before the division.
+    const long long headRadius = static_cast<long long>(leadingInt(inputs.firstHeadInnerDiameter) / 2);
+    m_headViewRadius = m_length != 0 ? static_cast<double>(headRadius * 800 / m_length) : 0.0;
+}
+
+std::vector<LayoutLine> LayoutGeometry::outline() const
+{
+    std::vector<LayoutLine> lines;
+    if (m_orientation == Orientation::Vertical) {
+        for (double x : {5.0, 205.0, 405.0, 605.0, 805.0})
+            lines.push_back({x, 5, x, 805});
+        lines.push_back({5, 805, 805, 805});
+        lines.push_back({5, 5, 805, 5});
+    } else {
+        for (double y : {5.0, 205.0, 405.0, 605.0, 805.0})
+            lines.push_back({805, y, 5, y});
+        lines.push_back({5, 5, 5, 805});
+        lines.push_back({805, 5, 805, 805});
+    }
+    return lines;
+}
+
+std::vector<LayoutText> LayoutGeometry::angleLabels() const
+{
+    const std::string zero = gbk("0°"), ninety = gbk("90°"), oneEighty = gbk("180°"), twoSeventy = gbk("270°");
+    std::vector<LayoutText> labels;
+    if (m_orientation == Orientation::Vertical) {
+        for (double y : {815.0, -15.0}) {
+            labels.push_back({zero, 5, y, kTextHeight});
+            labels.push_back({ninety, 205, y, kTextHeight});
+            labels.push_back({oneEighty, 405, y, kTextHeight});
+            labels.push_back({twoSeventy, 605, y, kTextHeight});
+            labels.push_back({zero, 805, y, kTextHeight});
+        }
+    } else {
+        labels.push_back({zero, -15, 15, kTextHeight});
+        labels.push_back({ninety, -25, 205, kTextHeight});
+        labels.push_back({oneEighty, -35, 405, kTextHeight});
+        labels.push_back({twoSeventy, -35, 605, kTextHeight});
+        labels.push_back({zero, -15, 805, kTextHeight});
+        labels.push_back({zero, 815, 15, kTextHeight});
+        labels.push_back({ninety, 825, 205, kTextHeight});
+        labels.push_back({oneEighty, 825, 405, kTextHeight});
+        labels.push_back({twoSeventy, 825, 605, kTextHeight});
+        labels.push_back({zero, 815, 805, kTextHeight});
+    }
+    return labels;
+}
+
+std::vector<LayoutHeadView> LayoutGeometry::headViews() const
+{
+    const std::string zero = gbk("0°"), ninety = gbk("90°"), twoSeventy = gbk("270°");
+    auto view = [&](double cx, double cy, LayoutText a, LayoutText b, LayoutText c) {
+        LayoutHeadView v;
+        v.cx = cx;
+        v.cy = cy;
+        v.radius = m_headViewRadius;
+        v.horizontalCentreLine = {cx - 200, cy, cx + 200, cy};
+        v.verticalCentreLine = {cx, cy - 200, cx, cy + 200};
+        v.labels = {std::move(a), std::move(b), std::move(c)};
+        return v;
+    };
+    if (m_orientation == Orientation::Vertical)
+        return {view(405, 1125, {zero, 405, 1335, kTextHeight}, {ninety, 185, 1135, kTextHeight},
+                     {twoSeventy, 615, 1135, kTextHeight}),
+                view(405, -315, {zero, 405, -535, kTextHeight}, {ninety, 185, -335, kTextHeight},
+                     {twoSeventy, 615, -335, kTextHeight})};
+    return {view(-315, 405, {zero, -525, 405, kTextHeight}, {ninety, -305, 185, kTextHeight},
+                 {twoSeventy, -305, 615, kTextHeight}),
+            view(1125, 405, {zero, 1345, 405, kTextHeight}, {ninety, 1105, 185, kTextHeight},
+                 {twoSeventy, 1105, 615, kTextHeight})};
+}
+
+std::vector<LayoutLine> LayoutGeometry::circumferentialSeams() const
+{
+    std::vector<LayoutLine> lines;
+    for (int j = courseCount() - 1; j >= 1; --j) {
+        const double p = m_positions[static_cast<size_t>(j)];
+        if (m_orientation == Orientation::Vertical)
+            lines.push_back({5, 5 + p, 805, 5 + p});
+        else
+            lines.push_back({805 - p, 5, 805 - p, 805});
+    }
+    return lines;
+}
+
+std::vector<LayoutText> LayoutGeometry::circumferentialSeamLabels() const
+{
+    std::vector<LayoutText> labels;
+    const int n = courseCount();
+    for (int j = 0; j <= n; ++j) {
+        const double p = m_positions[static_cast<size_t>(j)];
+        const std::string text = numbered("B", n + 1 - j);
+        if (m_orientation == Orientation::Vertical)
+            labels.push_back({text, -20, p + 5, kTextHeight});
+        else
+            labels.push_back({text, 805 - p, -20, kTextHeight});
+    }
+    return labels;
+}
+
+std::string LayoutGeometry::heatNumber(int courseIndex) const
+{
+    const auto &plates = m_inputs->plates;
+    if (plates.empty())
+        return std::string();
+    const size_t plate = std::min(static_cast<size_t>(courseIndex), plates.size() - 1);
+    return cell(plates[plate], PlateColumn::HeatNumber);
+}
+
+LayoutCourse LayoutGeometry::course(int i) const
+{
+    const int n = courseCount();
+    const double lower = m_positions[static_cast<size_t>(i)];
+    const double upper = m_positions[static_cast<size_t>(i) + 1];
+    // Successive longitudinal seams alternate by half a turn: 180° for even
+    // courses, 0°/360° for odd ones.
+    const double a = i % 2 == 0 ? 405.0 : 805.0;
+    LayoutCourse c;
+    const std::string &height = cell(m_inputs->courses[static_cast<size_t>(i)], ShellCourseColumn::Height);
+    if (m_orientation == Orientation::Vertical) {
+        for (double x : {a - 2, a, a + 2})
+            c.longitudinalSeam.push_back({x, lower + 5, x, upper + 5});
+        c.seamLabel = {numbered("A", n - i), a - 25, upper - 20, kTextHeight};
+        c.heatNumber = {heatNumber(i), a - 20, upper - 40, kTextHeight};
+        c.height = {405, lower + 5, 405, upper + 5, 825, 5, 90, height};
+    } else {
+        for (double y : {a - 2, a, a + 2})
+            c.longitudinalSeam.push_back({805 - lower, y, 805 - upper, y});
+        c.seamLabel = {numbered("A", n - i), 830 - upper, a - 25, kTextHeight};
+        c.heatNumber = {heatNumber(i), 850 - upper, a - 40, kTextHeight};
+        c.height = {805 - lower, 405, 805 - upper, 405, 805, 825, 0, height};
+    }
+    return c;
+}
+
+LayoutDimension LayoutGeometry::totalLengthDimension() const
+{
+    const std::string text = std::to_string(m_length);
+    if (m_orientation == Orientation::Vertical)
+        return {805, 5, 805, 805, 845, 5, 90, text};
+    return {805, 805, 5, 805, 805, 845, 0, text};
+}
+
+LayoutNozzle LayoutGeometry::nozzle(int index) const
+{
+    const auto &row = m_inputs->nozzles[static_cast<size_t>(index)];
+    const std::string &azimuth = cell(row, NozzleColumn::Azimuth);
+    const std::string &elevationText = cell(row, NozzleColumn::Elevation);
+    const bool vertical = m_orientation == Orientation::Vertical;
+
+    LayoutNozzle nz;
+    const Quadrant quadrant = quadrantOf(azimuth);
+    const int distance = leadingInt(azimuth.size() > 6 ? std::string_view(azimuth).substr(6) : std::string_view());
+
+    // s = Rs asin(d / Rs). A distance beyond the radius has no arcsine: it is
+    // clamped to a quarter turn and reported; a radius of 0 puts the nozzle
+    // at arc 0.
+    double arc = 0;
+    if (m_shellRadius != 0) {
+        const double ratio = static_cast<double>(distance) / m_shellRadius;
+        if (std::fabs(ratio) > 1.0)
+            nz.placedExactly = false;
+        arc = m_shellRadius * std::asin(std::clamp(ratio, -1.0, 1.0));
+    } else if (distance != 0) {
+        nz.placedExactly = false;
+    }
+    if (arc == 0.0)
+        arc = 0.0; // never "-0"
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.0f", arc);
+    nz.arcText = buffer;
+
+    double A = m_scale * leadingDouble(nz.arcText);
+    double E = m_scale * leadingDouble(elevationText);
+    const double radius = m_scale * leadingDouble(cell(row, NozzleColumn::OutsideDiameter));
+    if (!std::isfinite(A) || !std::isfinite(E)) {
+        nz.placedExactly = false;
+        A = finiteOr(A, 0.0);
+        E = finiteOr(E, 0.0);
+    }
+    nz.holeRadius = finiteOr(radius, 0.0);
+
+    const int q = quadrant <= Fourth ? static_cast<int>(quadrant) : -1;
+    const double start = 5.0 + 200.0 * q; // quadrant start on the circumference axis
+    std::optional<std::pair<double, double>> arcFrom, elevationFrom;
+
+    struct HeadView {
+        double cx, cy;
+        int sx[4], sy[4]; // signs of A (along x) and E (along y) per quadrant
+    };
+    static constexpr HeadView upper{405, 1125, {-1, -1, 1, 1}, {1, -1, -1, 1}};
+    static constexpr HeadView lower{405, -315, {-1, -1, 1, 1}, {-1, 1, 1, -1}};
+    static constexpr HeadView left{-315, 405, {-1, 1, 1, -1}, {-1, -1, 1, 1}};
+    static constexpr HeadView right{1125, 405, {1, -1, -1, 1}, {-1, -1, 1, 1}};
+
+    const Location location = locationOf(cell(row, NozzleColumn::Location));
+    const HeadView *head = nullptr;
+    bool foreignHead = false;
+    switch (location) {
+    case Location::UpperHead: head = vertical ? &upper : &left; foreignHead = !vertical; break;
+    case Location::LowerHead: head = vertical ? &lower : &right; foreignHead = !vertical; break;
+    case Location::LeftHead: head = vertical ? &upper : &left; foreignHead = vertical; break;
+    case Location::RightHead: head = vertical ? &lower : &right; foreignHead = vertical; break;
+    default: break;
+    }
+
+    if (head && (foreignHead || q < 0)) {
+        // A head the vessel does not have (drawn at the view on the same end:
+        // the top of a vertical vessel matches the left of a horizontal one),
+        // or no quadrant: the view's centre, exact only for "圆心处".
+        nz.x = head->cx;
+        nz.y = head->cy;
+        if (foreignHead || quadrant != Centre)
+            nz.placedExactly = false;
+    } else if (head) {
+        nz.x = head->cx + head->sx[q] * A;
+        nz.y = head->cy + head->sy[q] * E;
+        arcFrom = {vertical ? 405.0 : head->cx, nz.y};
+        elevationFrom = {nz.x, vertical ? head->cy : 405.0};
+    } else if (location == Location::Shell && q >= 0) {
+        if (vertical) {
+            nz.x = start + A;
+            nz.y = 5 + E;
+            arcFrom = {start, nz.y};
+            elevationFrom = {nz.x, 5.0};
+        } else {
+            nz.x = 805 - A;
+            nz.y = start + E;
+            arcFrom = {805.0, nz.y};
+            elevationFrom = {nz.x, start};
+        }
+    } else {
+        // No quadrant on the shell, or an unknown location: the development's
+        // 0° at the elevation origin.
+        nz.placedExactly = false;
+        nz.x = vertical ? 5 : 805;
+        nz.y = 5;
+    }
+
+    const double x = nz.x, y = nz.y;
+    nz.leader = {{x, y, x + 133, y + 80}, {x + 133, y + 80, x + 233, y + 80}};
+    nz.mark = {cell(row, NozzleColumn::Number), x + 143, y + 90, kTextHeight};
+    nz.nominalDiameter = {"DN" + cell(row, NozzleColumn::NominalDiameter), x + 143, y + 55, kTextHeight};
+    if (arcFrom && nz.arcText != "0")
+        nz.arc = LayoutDimension{arcFrom->first, arcFrom->second, x, y, x, y, 0, nz.arcText};
+    if (elevationFrom && elevationText != "0")
+        nz.elevation = LayoutDimension{elevationFrom->first, elevationFrom->second, x, y, x, y, 90, elevationText};
+    return nz;
+}
+
+std::vector<LayoutLine> LayoutGeometry::frame() const
+{
+    if (m_orientation == Orientation::Vertical)
+        return {{-195, -595, 1005, -595}, {1005, -595, 1005, 1605}, {1005, 1605, -195, 1605}, {-195, 1605, -195, -595},
+                {-195, 1535, 1005, 1535}};
+    return {{-595, -195, 1405, -195}, {1405, -195, 1405, 1005}, {1405, 1005, -595, 1005}, {-595, 1005, -595, -195},
+            {-595, 935, 1405, 935}};
+}
+
+} // namespace zelvan

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/drawing/LayoutInputs.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvan {
+
+struct LayoutLine {
+    double x1, y1, x2, y2;
+};
+
+struct LayoutText {
+    std::string text; // GBK
+    double x, y;
+    double height;
+};
+
+struct LayoutDimension {
+    double x1, y1, x2, y2; // measured points
+    double xd, yd;         // a point on the dimension line
+    double angle;          // 0 horizontal, 90 vertical
+    std::string text;      // shown as the measurement (GBK)
+};
+
+struct LayoutHeadView {
+    double cx, cy, radius;
+    LayoutLine horizontalCentreLine;
+    LayoutLine verticalCentreLine;
+    std::vector<LayoutText> labels; // "0°", "90°", "270°"
+};
+
+struct LayoutCourse {
+    std::vector<LayoutLine> longitudinalSeam; // three parallel lines 2 apart
+    LayoutText seamLabel;                     // "A%d"
+    LayoutText heatNumber;                    // written in the vertical style
+    LayoutDimension height;
+};
+
+struct LayoutNozzle {
+    double x, y;
+    double holeRadius;
+    std::vector<LayoutLine> leader;
+    LayoutText mark;
+    LayoutText nominalDiameter; // "DN" + nominal diameter
+    std::optional<LayoutDimension> arc;
+    std::optional<LayoutDimension> elevation;
+    std::string arcText;
+    // False when the nozzle's location, quadrant or azimuth distance gives
+    // no exact position and it was drawn at a stand-in position.
+    bool placedExactly = true;
+};
+
+// Where everything of the shell development goes: a fixed square of 800 x 800
+// drawing units from (5, 5) to (805, 805), one side the circumference, the
+// other the shell length scaled by k = 800 / L. Course 0 lies at the bottom of
+// a vertical vessel and at the right end of a horizontal one.
+class LayoutGeometry {
+public:
+    enum class Orientation { Vertical, Horizontal };
+
+    // "0" vertical, "1" horizontal, anything else none.
+    static std::optional<Orientation> orientationOf(const std::string &vesselType);
+    // L: the sum of the leading-integer course heights.
+    static long long totalLength(const LayoutInputs &inputs);
+
+    // Requires totalLength(inputs) != 0.
+    LayoutGeometry(const LayoutInputs &inputs, Orientation orientation);
+
+    Orientation orientation() const { return m_orientation; }
+    int courseCount() const { return static_cast<int>(m_inputs->courses.size()); }
+    long long length() const { return m_length; }
+    double scale() const { return m_scale; }
+    const std::vector<double> &positions() const { return m_positions; }
+    int shellRadius() const { return m_shellRadius; }
+    double headViewRadius() const { return m_headViewRadius; }
+
+    // The development outline and its angle labels.
+    std::vector<LayoutLine> outline() const;
+    std::vector<LayoutText> angleLabels() const;
+    // Two head plan views: upper and lower (vertical), left and right (horizontal).
+    std::vector<LayoutHeadView> headViews() const;
+
+    // Lines between courses, from seam n-1 down to 1.
+    std::vector<LayoutLine> circumferentialSeams() const;
+    // "B%d" for every seam position 0..n; position j carries n + 1 - j.
+    std::vector<LayoutText> circumferentialSeamLabels() const;
+    LayoutCourse course(int index) const;
+    // The heat number shown on a course: its own plate's, or the last
+    // plate's when there are fewer plates than courses.
+    std::string heatNumber(int courseIndex) const;
+    LayoutDimension totalLengthDimension() const;
+
+    LayoutNozzle nozzle(int index) const;
+
+    // The sheet frame: rectangle and title-band line.
+    std::vector<LayoutLine> frame() const;
+
+private:
+    const LayoutInputs *m_inputs;
+    Orientation m_orientation;
+    long long m_length = 0;
+    double m_scale = 0;
+    std::vector<double> m_positions;
+    int m_shellRadius = 0;
+    double m_headViewRadius = 0;
+};
+
+} // namespace zelvan

@@ -1,0 +1,80 @@
+#include "core/project/CZelvanDoc.h"
+
+#include "core/project/ProjectLifecycle.h"
+#include "core/project/TextCodec.h"
+
+#include <QFileInfo>
+
+namespace zelvan {
+
+CZelvanDoc::CZelvanDoc(CompanyInfo &company, QObject *parent)
+    : QObject(parent)
+    , m_company(&company)
+{
+}
+
+void CZelvanDoc::setTitle(const QString &title)
+{
+    if (m_title == title)
+        return;
+    m_title = title;
+    emit titleChanged(m_title);
+}
+
+void CZelvanDoc::setModifiedFlag(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    setTitle(ProjectLifecycle::titleWithMarker(m_title, m_modified, modified));
+    m_modified = modified;
+    emit modifiedChanged(m_modified);
+}
+
+FileResult CZelvanDoc::open(const QString &path)
+{
+    ProjectRecord loaded;
+    CompanyInfo company = *m_company;
+    FileResult result = ProjectFile::load(path, loaded, company);
+    if (!result.ok)
+        return result;
+    m_record = std::move(loaded);
+    *m_company = company;
+    m_documentPath = path;
+    m_rememberedSavePath = fromGbk(m_record.field(Field::ProjectFilePath));
+    m_modified = false;
+    setTitle(QFileInfo(path).fileName());
+    return result;
+}
+
+FileResult CZelvanDoc::write(const QString &path)
+{
+    FileResult result = ProjectFile::save(path, m_record, *m_company);
+    if (result.ok)
+        setModifiedFlag(false);
+    else
+        setModifiedFlag(true);
+    return result;
+}
+
+FileResult CZelvanDoc::save(const QString &chosenPath)
+{
+    const QString path = ProjectLifecycle::withPcpSuffix(chosenPath);
+    m_record.setField(Field::ProjectFilePath, toGbk(path));
+    m_record.setField(Field::ProjectDirectory, toGbk(ProjectLifecycle::directoryOf(path)));
+    m_rememberedSavePath = path;
+    return write(path);
+}
+
+FileResult CZelvanDoc::saveOnClose(const QString &chosenPath)
+{
+    const QString path = ProjectLifecycle::withPcpSuffix(chosenPath);
+    m_record.setField(Field::ProjectDirectory, toGbk(ProjectLifecycle::directoryOf(path)));
+    FileResult result = write(path);
+    if (result.ok) {
+        m_documentPath = path;
+        setTitle(QFileInfo(path).fileName());
+    }
+    return result;
+}
+
+} // namespace zelvan

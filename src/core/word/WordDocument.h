@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/word/WordModel.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace zelvan {
+
+// The word-processor automation layer: a new document with its selection,
+// offering the operations the document exports are written in (type text
+// and paragraph marks, switch to the page header, add and fill tables, merge
+// and split cells, insert pictures, save). Every failing call throws
+// WordError; nothing is written until saveAs.
+class WordDocument {
+public:
+    // Units of the selection moves.
+    enum Unit { Character = 1, Line = 5, Cell = 12 };
+    // SeekView values.
+    enum View { MainText = 0, PageHeader = 9 };
+
+    // Starts the layer with a new empty document (Documents.Add). Returns
+    // null when the layer cannot start; the caller shows
+    // createDispatchFailedMessage() and writes no file.
+    static std::unique_ptr<WordDocument> start();
+    static QString createDispatchFailedMessage(); // "CreateDispatch failed."
+    // Makes the next start() fail (tests of the callers' failure path).
+    static void setStartFailureForTesting(bool fail);
+
+    // Font and paragraph of the selection; the font applies to what is typed
+    // next, the alignment to the paragraph(s) of the selection and to the
+    // paragraphs that follow them.
+    void setBold(bool bold) { m_format.bold = bold; }
+    void setUnderline(WordUnderline underline) { m_format.underline = underline; }
+    void setSize(double points);
+    void setAlignment(WordAlignment alignment);
+    const WordRunFormat &font() const { return m_format; }
+
+    void typeText(const QString &text);
+    void typeParagraph();
+    void seekView(int view);
+
+    // Adds a table at the insertion point (which must lie outside tables)
+    // and returns its id; the insertion point is left in its first cell.
+    int addTable(int rows, int columns, bool fitToContent);
+    // Table.Cell(row, column).Select, counted from 1 over the cells of the row.
+    void selectCell(int tableId, int row, int column);
+
+    // MoveRight: by Cell (from the last cell a row with the last row's cell
+    // layout is appended), by Character with extend = select `count` cells
+    // of the row starting with the current one, by Character without extend
+    // = move inside the paragraph.
+    void moveRight(int unit, int count = 1, bool extend = false);
+    // MoveDown/MoveUp by Line: a line is a paragraph or a table row; down
+    // from a table's last row leaves the table.
+    void moveDown(int unit = Line, int count = 1);
+    void moveUp(int unit = Line, int count = 1);
+
+    // Cells.Merge: the selected cells of the row become one cell.
+    void mergeCells();
+    // Cells.Split(rows, columns, mergeFirst): the current cell becomes
+    // `columns` cells of one row sharing its width; its text stays first.
+    void splitCells(int rows, int columns, bool mergeFirst = false);
+
+    // InlineShapes.AddPicture: a JPEG or BMP file at the insertion point,
+    // sized from its pixel size.
+    void addPicture(const QString &path);
+
+    // Writes the package atomically; the document stays usable.
+    void saveAs(const QString &path) const;
+    QByteArray packageBytes() const;
+
+    const WordDocumentModel &model() const { return m_model; }
+
+    // Where the insertion point is (for tests and callers that check).
+    struct Position {
+        bool inHeader = false;
+        int block = 0;
+        int row = -1; // -1 outside tables
+        int cell = -1;
+        int paragraph = 0;
+        int offset = 0;
+        int selectedCells = 1;
+        bool inTable() const { return row >= 0; }
+    };
+    const Position &position() const { return m_pos; }
+
+private:
+    WordDocument();
+
+    WordStory &story();
+    WordParagraph &currentParagraph();
+    WordTable &currentTable();
+    WordTable &tableById(int id, bool &inHeader, int &block);
+    void enterBlock(int block, bool fromAbove);
+    void placeInCell(int row, int gridColumn);
+    void collapse() { m_pos.selectedCells = 1; }
+
+    WordDocumentModel m_model;
+    WordRunFormat m_format;
+    Position m_pos;
+    Position m_mainTextPos; // kept while the page header is edited
+    int m_nextTableId = 1;
+};
+
+} // namespace zelvan

@@ -1,0 +1,553 @@
+#include "core/word/WordPackageWriter.h"
+
+#include "core/word/WordError.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <set>
+
+namespace zelvan {
+
+namespace {
+
+constexpr const char *kXmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+constexpr const char *kNamespaces =
+    " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
+    " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\""
+    " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\""
+    " xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\""
+    " xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
+constexpr const char *kRelationshipType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+constexpr qint64 kEmuPerTwip = 635;
+constexpr qint64 kEmuPerPixel = 9525; // pictures are laid out at 96 pixels per inch
+
+bool isAllowedInXml(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+        || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+std::string number(qint64 n)
+{
+    return std::to_string(n);
+}
+
+int halfPoints(double points)
+{
+    return int(std::lround(points * 2));
+}
+
+// Width a line of text takes, in twips: full-width (CJK) characters one em,
+// others half an em, a tab a default tab stop.
+int textWidth(const QString &text, double points)
+{
+    int widest = 0;
+    int width = 0;
+    const int em = int(points * 20);
+    for (QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            widest = std::max(widest, width);
+            width = 0;
+        } else if (c == QLatin1Char('\t')) {
+            width += 420;
+        } else if (c.unicode() >= 0x2E80 || (c.unicode() >= 0x2000 && c.unicode() < 0x2070)) {
+            width += em;
+        } else {
+            width += em / 2;
+        }
+    }
+    return std::max(widest, width);
+}
+
+// Width of the widest piece a line cannot be broken inside: a run of Latin
+// letters and digits, or one full-width character.
+int unbreakableWidth(const QString &text, double points)
+{
+    const int em = int(points * 20);
+    int widest = 0;
+    int word = 0;
+    for (QChar c : text) {
+        if (c.unicode() < 0x2000 && !c.isSpace()) {
+            word += em / 2;
+            widest = std::max(widest, word);
+        } else {
+            word = 0;
+            if (!c.isSpace())
+                widest = std::max(widest, em);
+        }
+    }
+    return widest;
+}
+
+struct PictureExtent {
+    qint64 cx;
+    qint64 cy;
+};
+
+PictureExtent pictureExtent(const WordPicture &picture, int maxWidthTwips)
+{
+    qint64 cx = qint64(picture.pixelSize.width()) * kEmuPerPixel;
+    qint64 cy = qint64(picture.pixelSize.height()) * kEmuPerPixel;
+    const qint64 maxCx = qint64(std::max(maxWidthTwips, 1)) * kEmuPerTwip;
+    if (cx > maxCx) {
+        cy = cy * maxCx / cx;
+        cx = maxCx;
+    }
+    return {cx, std::max<qint64>(cy, 1)};
+}
+
+class StoryWriter {
+public:
+    StoryWriter(const WordDocumentModel &model, std::string &out, bool header, int &drawingId)
+        : m_model(model), m_out(out), m_header(header), m_drawingId(drawingId) {}
+
+    void blocks(const WordStory &story)
+    {
+        for (const WordBlock &block : story.blocks) {
+            if (const auto *p = std::get_if<WordParagraph>(&block))
+                paragraph(*p, WordPackageWriter::kTextWidth);
+            else
+                table(std::get<WordTable>(block));
+        }
+    }
+
+private:
+    void runProperties(const WordRunFormat &format)
+    {
+        m_out += "<w:rPr>";
+        if (format.bold)
+            m_out += "<w:b/><w:bCs/>";
+        if (format.underline == WordUnderline::Single)
+            m_out += "<w:u w:val=\"single\"/>";
+        else if (format.underline == WordUnderline::Double)
+            m_out += "<w:u w:val=\"double\"/>";
+        const std::string size = number(halfPoints(format.size));
+        m_out += "<w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size + "\"/></w:rPr>";
+    }
+
+    void textRun(const WordRun &run)
+    {
+        m_out += "<w:r>";
+        runProperties(run.format);
+        // Tabs and line breaks inside a text are elements of their own; the
+        // other characters go out as escaped character data.
+        QString segment;
+        auto flush = [&] {
+            if (segment.isEmpty())
+                return;
+            m_out += "<w:t xml:space=\"preserve\">";
+            WordPackageWriter::appendEscaped(m_out, segment);
+            m_out += "</w:t>";
+            segment.clear();
+        };
+        const QString &text = run.text;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('\t')) {
+                flush();
+                m_out += "<w:tab/>";
+            } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+                flush();
+                m_out += "<w:br/>";
+                if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+            } else {
+                segment += c;
+            }
+        }
+        flush();
+        m_out += "</w:r>";
+    }
+
+    void pictureRun(const WordRun &run, int maxWidth)
+    {
+        const WordPicture &picture = m_model.pictures[size_t(run.picture)];
+        const PictureExtent e = pictureExtent(picture, maxWidth);
+        const std::string id = number(++m_drawingId);
+        const std::string name = "image" + number(run.picture + 1) + "." + picture.extension.toStdString();
+        const std::string cx = number(e.cx);
+        const std::string cy = number(e.cy);
+        m_out += "<w:r>";
+        runProperties(run.format);
+        m_out += "<w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"" + cx + "\" cy=\"" + cy
+            + "\"/><wp:docPr id=\"" + id + "\" name=\"Picture " + id
+            + "\"/><wp:cNvGraphicFramePr><a:graphicFrameLocks noChangeAspect=\"1\"/></wp:cNvGraphicFramePr>"
+              "<a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
+              "<pic:nvPicPr><pic:cNvPr id=\"" + id + "\" name=\"" + name + "\"/><pic:cNvPicPr/></pic:nvPicPr>"
+              "<pic:blipFill><a:blip r:embed=\"rIdPicture" + number(run.picture + 1)
+            + "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
+              "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" + cx + "\" cy=\"" + cy
+            + "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr>"
+              "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
+    }
+
+    void paragraph(const WordParagraph &p, int maxWidth)
+    {
+        m_out += "<w:p><w:pPr>";
+        if (m_header)
+            m_out += "<w:pStyle w:val=\"Header\"/>";
+        m_out += p.alignment == WordAlignment::Centre ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"left\"/>";
+        runProperties(p.markFormat);
+        m_out += "</w:pPr>";
+        for (const WordRun &run : p.runs) {
+            if (run.isPicture())
+                pictureRun(run, maxWidth);
+            else
+                textRun(run);
+        }
+        m_out += "</w:p>";
+    }
+
+    void table(const WordTable &t)
+    {
+        const std::vector<int> widths = WordPackageWriter::columnWidths(t, m_model);
+        int total = 0;
+        for (int w : widths)
+            total += w;
+        m_out += "<w:tbl><w:tblPr><w:tblW w:w=\"" + number(total) + "\" w:type=\"dxa\"/><w:tblBorders>";
+        for (const char *edge : {"top", "left", "bottom", "right", "insideH", "insideV"})
+            m_out += std::string("<w:") + edge + " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
+        m_out += "</w:tblBorders>";
+        m_out += t.fitToContent ? "<w:tblLayout w:type=\"autofit\"/>" : "<w:tblLayout w:type=\"fixed\"/>";
+        m_out += "<w:tblCellMar><w:left w:w=\"" + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/><w:right w:w=\""
+            + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/></w:tblCellMar>"
+            "<w:tblLook w:val=\"0000\" w:firstRow=\"0\" w:lastRow=\"0\" w:firstColumn=\"0\" w:lastColumn=\"0\" w:noHBand=\"0\" w:noVBand=\"0\"/>"
+            "</w:tblPr><w:tblGrid>";
+        // Cell edges in twips. Split cells share their parent's width
+        // equally, which can add edges of their own; the grid is every edge
+        // of every row.
+        std::vector<int> columnX{0};
+        for (int w : widths)
+            columnX.push_back(columnX.back() + w);
+        auto x = [&](int gridColumn) { return columnX[size_t(std::clamp(gridColumn, 0, int(widths.size())))]; };
+        std::vector<std::vector<std::pair<int, int>>> edges;
+        std::set<int> grid(columnX.begin(), columnX.end());
+        for (const WordRow &row : t.rows) {
+            std::vector<std::pair<int, int>> rowEdges;
+            int column = 0;
+            for (const WordCell &cell : row.cells) {
+                int left = x(column);
+                int right = x(column + cell.span);
+                if (cell.splitCount > 1) {
+                    const int parentLeft = x(cell.splitStart);
+                    const int parentWidth = x(cell.splitStart + cell.splitSpan) - parentLeft;
+                    left = parentLeft + parentWidth * cell.splitIndex / cell.splitCount;
+                    right = parentLeft + parentWidth * (cell.splitIndex + 1) / cell.splitCount;
+                }
+                column += cell.span;
+                rowEdges.emplace_back(left, right);
+                grid.insert(left);
+                grid.insert(right);
+            }
+            edges.push_back(std::move(rowEdges));
+        }
+        const std::vector<int> gridX(grid.begin(), grid.end());
+        for (size_t i = 1; i < gridX.size(); ++i)
+            m_out += "<w:gridCol w:w=\"" + number(gridX[i] - gridX[i - 1]) + "\"/>";
+        m_out += "</w:tblGrid>";
+        auto gridIndex = [&](int edge) { return int(std::lower_bound(gridX.begin(), gridX.end(), edge) - gridX.begin()); };
+        for (size_t r = 0; r < t.rows.size(); ++r) {
+            m_out += "<w:tr>";
+            const WordRow &row = t.rows[r];
+            for (size_t c = 0; c < row.cells.size(); ++c) {
+                const auto [left, right] = edges[r][c];
+                const int width = right - left;
+                const int span = gridIndex(right) - gridIndex(left);
+                m_out += "<w:tc><w:tcPr><w:tcW w:w=\"" + number(width) + "\" w:type=\"dxa\"/>";
+                if (span > 1)
+                    m_out += "<w:gridSpan w:val=\"" + number(span) + "\"/>";
+                m_out += "</w:tcPr>";
+                for (const WordParagraph &p : row.cells[c].paragraphs)
+                    paragraph(p, width - 2 * WordPackageWriter::kCellPadding);
+                m_out += "</w:tc>";
+            }
+            m_out += "</w:tr>";
+        }
+        m_out += "</w:tbl>";
+    }
+
+    const WordDocumentModel &m_model;
+    std::string &m_out;
+    bool m_header;
+    int &m_drawingId;
+};
+
+std::string relationshipsXml(const WordDocumentModel &model, bool mainDocument)
+{
+    std::string out = kXmlDeclaration;
+    out += "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    if (mainDocument) {
+        out += std::string("<Relationship Id=\"rIdStyles\" Type=\"") + kRelationshipType + "styles\" Target=\"styles.xml\"/>";
+        out += std::string("<Relationship Id=\"rIdSettings\" Type=\"") + kRelationshipType + "settings\" Target=\"settings.xml\"/>";
+        out += std::string("<Relationship Id=\"rIdHeader\" Type=\"") + kRelationshipType + "header\" Target=\"header1.xml\"/>";
+    }
+    for (size_t i = 0; i < model.pictures.size(); ++i)
+        out += "<Relationship Id=\"rIdPicture" + number(qint64(i) + 1) + "\" Type=\"" + kRelationshipType + "image\" Target=\"media/image"
+            + number(qint64(i) + 1) + "." + model.pictures[i].extension.toStdString() + "\"/>";
+    out += "</Relationships>";
+    return out;
+}
+
+std::string contentTypesXml()
+{
+    std::string out = kXmlDeclaration;
+    out += "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+           "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+           "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+           "<Default Extension=\"jpeg\" ContentType=\"image/jpeg\"/>"
+           "<Default Extension=\"bmp\" ContentType=\"image/bmp\"/>"
+           "<Override PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+           "<Override PartName=\"/word/styles.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+           "<Override PartName=\"/word/settings.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+           "<Override PartName=\"/word/header1.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml\"/>"
+           "</Types>";
+    return out;
+}
+
+std::string stylesXml()
+{
+    std::string out = kXmlDeclaration;
+    out += "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+           "<w:docDefaults><w:rPrDefault><w:rPr>"
+           "<w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\" w:eastAsia=\"宋体\" w:cs=\"Times New Roman\"/>"
+           "<w:kern w:val=\"2\"/><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/>"
+           "<w:lang w:val=\"en-US\" w:eastAsia=\"zh-CN\" w:bidi=\"ar-SA\"/>"
+           "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+           "</w:docDefaults>"
+           "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:qFormat/>"
+           "<w:pPr><w:widowControl w:val=\"0\"/></w:pPr></w:style>"
+           "<w:style w:type=\"character\" w:default=\"1\" w:styleId=\"DefaultParagraphFont\"><w:name w:val=\"Default Paragraph Font\"/></w:style>"
+           "<w:style w:type=\"table\" w:default=\"1\" w:styleId=\"TableNormal\"><w:name w:val=\"Normal Table\"/>"
+           "<w:tblPr><w:tblInd w:w=\"0\" w:type=\"dxa\"/><w:tblCellMar><w:top w:w=\"0\" w:type=\"dxa\"/><w:left w:w=\"108\" w:type=\"dxa\"/>"
+           "<w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr></w:style>"
+           "<w:style w:type=\"paragraph\" w:styleId=\"Header\"><w:name w:val=\"header\"/><w:basedOn w:val=\"Normal\"/>"
+           "<w:pPr><w:pBdr><w:bottom w:val=\"single\" w:sz=\"6\" w:space=\"1\" w:color=\"auto\"/></w:pBdr>"
+           "<w:tabs><w:tab w:val=\"center\" w:pos=\"4153\"/><w:tab w:val=\"right\" w:pos=\"8306\"/></w:tabs>"
+           "<w:snapToGrid w:val=\"0\"/><w:jc w:val=\"center\"/></w:pPr><w:rPr><w:sz w:val=\"18\"/><w:szCs w:val=\"18\"/></w:rPr></w:style>"
+           "</w:styles>";
+    return out;
+}
+
+std::string settingsXml()
+{
+    std::string out = kXmlDeclaration;
+    out += "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+           "<w:zoom w:percent=\"100\"/><w:defaultTabStop w:val=\"420\"/><w:characterSpacingControl w:val=\"compressPunctuation\"/>"
+           "<w:compat><w:compatSetting w:name=\"compatibilityMode\" w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>"
+           "</w:settings>";
+    return out;
+}
+
+struct ZipCloser {
+    void operator()(zip_t *archive) const { zip_discard(archive); }
+};
+
+} // namespace
+
+void WordPackageWriter::appendEscaped(std::string &out, const QString &text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
+        else if (QChar::isSurrogate(c))
+            continue; // unpaired: not a character
+        if (!isAllowedInXml(c))
+            continue;
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&apos;"; break;
+        default: appendUtf8(out, c);
+        }
+    }
+}
+
+std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const WordDocumentModel &model)
+{
+    const int n = std::max(table.gridColumns, 1);
+    std::vector<int> widths(size_t(n), kTextWidth / n);
+    if (!table.fitToContent)
+        return widths;
+
+    // As a word processor fits a table to its content: each column needs at
+    // least its widest unbreakable piece (a Latin word, one Chinese
+    // character, a picture) and would like its longest line; when the
+    // longest lines do not fit the text width, the room above the minimums
+    // is shared in proportion to what each column would still like.
+    std::vector<int> minimum(size_t(n), 0);
+    std::vector<int> desired(size_t(n), 0);
+    for (const WordRow &row : table.rows) {
+        int column = 0;
+        for (const WordCell &cell : row.cells) {
+            if (cell.span == 1 && column < n) {
+                int need = 0;
+                int piece = 0;
+                for (const WordParagraph &p : cell.paragraphs) {
+                    int width = 0;
+                    for (const WordRun &run : p.runs) {
+                        if (run.isPicture()) {
+                            const int w = int(pictureExtent(model.pictures[size_t(run.picture)], kTextWidth).cx / kEmuPerTwip);
+                            width += w;
+                            piece = std::max(piece, w);
+                        } else {
+                            width += textWidth(run.text, run.format.size);
+                            piece = std::max(piece, unbreakableWidth(run.text, run.format.size));
+                        }
+                    }
+                    need = std::max(need, width);
+                }
+                desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding);
+                minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding);
+            }
+            column += cell.span;
+        }
+    }
+    long totalDesired = 0;
+    long totalMinimum = 0;
+    for (int i = 0; i < n; ++i) {
+        minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * kCellPadding + 420);
+        desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
+        totalDesired += desired[size_t(i)];
+        totalMinimum += minimum[size_t(i)];
+    }
+    if (totalDesired <= kTextWidth)
+        return desired;
+    if (totalMinimum >= kTextWidth) {
+        for (int i = 0; i < n; ++i)
+            widths[size_t(i)] = int(qint64(kTextWidth) * minimum[size_t(i)] / totalMinimum);
+    } else {
+        const long room = kTextWidth - totalMinimum;
+        const long wish = totalDesired - totalMinimum;
+        for (int i = 0; i < n; ++i)
+            widths[size_t(i)] = minimum[size_t(i)] + int(qint64(room) * (desired[size_t(i)] - minimum[size_t(i)]) / wish);
+    }
+    // Rounding left over goes to the widest column, so the table spans the page.
+    int sum = 0;
+    for (int w : widths)
+        sum += w;
+    *std::max_element(widths.begin(), widths.end()) += kTextWidth - sum;
+    return widths;
+}
+
+std::string WordPackageWriter::documentXml(const WordDocumentModel &model)
+{
+    std::string out = kXmlDeclaration;
+    out.reserve(4096 + model.body.blocks.size() * 256);
+    out += std::string("<w:document") + kNamespaces + "><w:body>";
+    int drawingId = 0;
+    StoryWriter(model, out, false, drawingId).blocks(model.body);
+    out += "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rIdHeader\"/>"
+           "<w:pgSz w:w=\"" + number(kPageWidth) + "\" w:h=\"" + number(kPageHeight) + "\"/>"
+           "<w:pgMar w:top=\"" + number(kMarginTopBottom) + "\" w:right=\"" + number(kMarginLeftRight) + "\" w:bottom=\""
+        + number(kMarginTopBottom) + "\" w:left=\"" + number(kMarginLeftRight) + "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"
+           "<w:cols w:space=\"425\"/></w:sectPr></w:body></w:document>";
+    return out;
+}
+
+std::string WordPackageWriter::headerXml(const WordDocumentModel &model)
+{
+    std::string out = kXmlDeclaration;
+    out += std::string("<w:hdr") + kNamespaces + ">";
+    // Drawing ids of the header continue after those of the body.
+    int drawingId = 100000;
+    StoryWriter(model, out, true, drawingId).blocks(model.header);
+    out += "</w:hdr>";
+    return out;
+}
+
+std::vector<WordPackageWriter::Part> WordPackageWriter::parts(const WordDocumentModel &model)
+{
+    std::vector<Part> parts;
+    parts.push_back({"[Content_Types].xml", contentTypesXml()});
+    std::string rootRels = kXmlDeclaration;
+    rootRels += std::string("<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                            "<Relationship Id=\"rId1\" Type=\"") + kRelationshipType + "officeDocument\" Target=\"word/document.xml\"/>"
+                            "</Relationships>";
+    parts.push_back({"_rels/.rels", rootRels});
+    parts.push_back({"word/document.xml", documentXml(model)});
+    parts.push_back({"word/_rels/document.xml.rels", relationshipsXml(model, true)});
+    parts.push_back({"word/header1.xml", headerXml(model)});
+    parts.push_back({"word/_rels/header1.xml.rels", relationshipsXml(model, false)});
+    parts.push_back({"word/styles.xml", stylesXml()});
+    parts.push_back({"word/settings.xml", settingsXml()});
+    for (size_t i = 0; i < model.pictures.size(); ++i) {
+        const WordPicture &picture = model.pictures[i];
+        // Pictures are compressed already.
+        parts.push_back({"word/media/image" + number(qint64(i) + 1) + "." + picture.extension.toStdString(),
+                         std::string(picture.bytes.constData(), size_t(picture.bytes.size())), false});
+    }
+    return parts;
+}
+
+QByteArray WordPackageWriter::write(const WordDocumentModel &model)
+{
+    const std::vector<Part> content = parts(model);
+    const QString failed = QStringLiteral("无法生成Word文档的文件包！");
+
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (!buffer)
+        throw WordError(failed);
+    zip_source_keep(buffer);
+    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> bufferOwner(buffer, &zip_source_free);
+    std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(buffer, ZIP_TRUNCATE, &error));
+    zip_error_fini(&error);
+    if (!archive)
+        throw WordError(failed);
+    for (const Part &part : content) {
+        zip_source_t *source = zip_source_buffer(archive.get(), part.bytes.data(), part.bytes.size(), 0);
+        if (!source)
+            throw WordError(failed);
+        const zip_int64_t index = zip_file_add(archive.get(), part.name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+        if (index < 0) {
+            zip_source_free(source);
+            throw WordError(failed);
+        }
+        zip_set_file_compression(archive.get(), zip_uint64_t(index), part.compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 6);
+    }
+    if (zip_close(archive.get()) != 0)
+        throw WordError(failed);
+    archive.release();
+
+    QByteArray bytes;
+    if (zip_source_open(buffer) != 0)
+        throw WordError(failed);
+    zip_source_seek(buffer, 0, SEEK_END);
+    const zip_int64_t size = zip_source_tell(buffer);
+    zip_source_seek(buffer, 0, SEEK_SET);
+    bytes.resize(qsizetype(std::max<zip_int64_t>(size, 0)));
+    const zip_int64_t read = zip_source_read(buffer, bytes.data(), zip_uint64_t(bytes.size()));
+    zip_source_close(buffer);
+    if (read != size)
+        throw WordError(failed);
+    return bytes;
+}
+
+} // namespace zelvan

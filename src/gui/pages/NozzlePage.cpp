@@ -1,0 +1,184 @@
+#include "gui/pages/NozzlePage.h"
+
+#include "gui/widgets/PageFields.h"
+#include "core/project/CZelvanDoc.h"
+#include "core/project/TextCodec.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace zelvan {
+
+namespace {
+// The quadrant words are three double-byte characters, six bytes in the
+// stored text; the layout generator splits the azimuth cell at that point.
+constexpr size_t kQuadrantBytes = 6;
+} // namespace
+
+NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
+    : TablePage(doc, TableId::Nozzles, prompter, parent)
+    , numberEdit(new QLineEdit(this))
+    , nameEdit(new QLineEdit(this))
+    , openingTypeList(new QComboBox(this))
+    , nominalDiameterList(new QComboBox(this))
+    , locationList(new QComboBox(this))
+    , quadrantList(new QComboBox(this))
+    , azimuthEdit(PageFields::digitsOnly(new QLineEdit(this)))
+    , elevationEdit(new QLineEdit(this))
+    , weldNumberEdit(new QLineEdit(this))
+    , pipeSizeEdit(new QLineEdit(this))
+    , outsideDiameterEdit(new QLineEdit(this))
+    , thicknessEdit(new QLineEdit(this))
+    , lengthEdit(new QLineEdit(this))
+    , reinforcementSizeEdit(new QLineEdit(this))
+    , reinforcementNoteEdit(new QLineEdit(this))
+{
+    openingTypeList->addItems({QStringLiteral("法兰"), QStringLiteral("法兰盖"), QStringLiteral("外螺纹")});
+    nominalDiameterList->addItems({"50", "65", "80", "100", "120", "150", "175", "200", "225", "250", "300", "350",
+                                   "400", "450", "500", "600"});
+    locationList->addItem(QStringLiteral("筒节段"));
+    if (doc.record().field(Field::VesselType) == "0")
+        locationList->addItems({QStringLiteral("上封头"), QStringLiteral("下封头")});
+    else
+        locationList->addItems({QStringLiteral("左封头"), QStringLiteral("右封头")});
+    quadrantList->addItems({QStringLiteral("一轴内"), QStringLiteral("二轴内"), QStringLiteral("三轴内"), QStringLiteral("四轴内")});
+    for (QComboBox *box : {openingTypeList, nominalDiameterList, locationList, quadrantList})
+        box->setCurrentIndex(-1);
+
+    connect(locationList, &QComboBox::currentIndexChanged, this, &NozzlePage::applyLocationRule);
+    connect(quadrantList, &QComboBox::currentIndexChanged, this, &NozzlePage::applyQuadrantRule);
+
+    auto *azimuth = new QWidget(this);
+    auto *azimuthRow = new QHBoxLayout(azimuth);
+    azimuthRow->setContentsMargins(0, 0, 0, 0);
+    quadrantList->setMinimumWidth(quadrantList->fontMetrics().horizontalAdvance(QStringLiteral("一轴内")) + 40);
+    azimuthRow->addWidget(quadrantList);
+    azimuthRow->addWidget(azimuthEdit);
+    auto *pipe = new QWidget(this);
+    auto *pipeRow = new QHBoxLayout(pipe);
+    pipeRow->setContentsMargins(0, 0, 0, 0);
+    pipeRow->addWidget(new QLabel(QStringLiteral("φ"), pipe));
+    pipeRow->addWidget(outsideDiameterEdit);
+    pipeRow->addWidget(new QLabel(QStringLiteral("×"), pipe));
+    pipeRow->addWidget(thicknessEdit);
+    pipeRow->addWidget(new QLabel(QStringLiteral("/"), pipe));
+    pipeRow->addWidget(lengthEdit);
+
+    addEntry(0, 0, QStringLiteral("编号:"), numberEdit);
+    addEntry(0, 1, QStringLiteral("名称:"), nameEdit);
+    addEntry(0, 2, QStringLiteral("管口型式:"), openingTypeList);
+    addEntry(1, 0, QStringLiteral("公称直径:"), nominalDiameterList);
+    addEntry(1, 1, QStringLiteral("位置:"), locationList);
+    addEntry(1, 2, QStringLiteral("方位坐标:"), azimuth);
+    addEntry(2, 0, QStringLiteral("标高:"), elevationEdit);
+    addEntry(2, 1, QStringLiteral("焊缝编号:"), weldNumberEdit);
+    addEntry(2, 2, QStringLiteral("接管规格:"), pipeSizeEdit);
+    addEntry(3, 0, QString(), pipe, 2);
+    addEntry(3, 2, QStringLiteral("补强规格:"), reinforcementSizeEdit);
+    addEntry(4, 0, QStringLiteral("补强说明:"), reinforcementNoteEdit, 2);
+    auto *note = new QLabel(QStringLiteral("注：方位坐标选择中0度为一轴，0度至90度为一轴内，90度为二轴，其余类推，若为封头圆心上则方位坐标和标高均为0"), this);
+    note->setWordWrap(true);
+    entryGrid()->addWidget(note, 5, 0, 1, 6);
+
+    ListEditController &e = editor();
+    e.setColumns({{QStringLiteral("编号"), 60}, {QStringLiteral("接管名称"), 140}, {QStringLiteral("管口型式"), 80},
+                  {QStringLiteral("公称直径"), 80}, {QStringLiteral("位置"), 80}, {QStringLiteral("方位坐标"), 80},
+                  {QStringLiteral("标高"), 80}, {QStringLiteral("焊缝编号"), 80}, {QStringLiteral("接管规格"), 80},
+                  {QStringLiteral("外径"), 80}, {QStringLiteral("厚度"), 80}, {QStringLiteral("长度"), 80},
+                  {QStringLiteral("补强规格"), 80}, {QStringLiteral("补强说明"), 80}});
+    e.addRequired(numberEdit, QStringLiteral("编号不能为空!"));
+    e.addRequired(nameEdit, QStringLiteral("接管名称不能为空！"));
+    e.addRequired(openingTypeList, QStringLiteral("管口型式不能为空！"));
+    e.addRequired(nominalDiameterList, QStringLiteral("公称直径不能为空！"));
+    e.addRequired(locationList, QStringLiteral("位置不能为空！"));
+    e.addRequired(azimuthEdit, QStringLiteral("方位坐标不能为空！"));
+    e.addRequired(quadrantList, QStringLiteral("方位坐标象限不能为空!"));
+    e.addRequired(elevationEdit, QStringLiteral("标高不能为空！"));
+    e.addRequired(pipeSizeEdit, QStringLiteral("规格不能为空！"));
+    e.addRequired(outsideDiameterEdit, QStringLiteral("外径不能为空！"));
+    e.addRequired(thicknessEdit, QStringLiteral("接管厚度不能为空！"));
+    e.addRequired(lengthEdit, QStringLiteral("长度不能为空！"));
+    e.setExtraCheck([this](const QStringList &) { return rangeCheck(); });
+    e.setRowComposer([this] { return composeRow(); });
+    e.setRowLoader([this](const QStringList &row) { loadRow(row); });
+    finishLayout();
+}
+
+void NozzlePage::applyLocationRule(int locationIndex)
+{
+    const int centre = quadrantList->findText(centreWord());
+    if (locationIndex == 1 || locationIndex == 2) {
+        if (centre < 0)
+            quadrantList->addItem(centreWord());
+    } else if (centre >= 0) {
+        quadrantList->removeItem(centre);
+    }
+}
+
+void NozzlePage::applyQuadrantRule(int quadrantIndex)
+{
+    const bool atCentre = quadrantIndex == 4;
+    if (atCentre) {
+        azimuthEdit->setText(QStringLiteral("0"));
+        elevationEdit->setText(QStringLiteral("0"));
+    }
+    azimuthEdit->setEnabled(!atCentre);
+    elevationEdit->setEnabled(!atCentre);
+}
+
+QString NozzlePage::rangeCheck() const
+{
+    const long long a = leadingInt(toGbk(azimuthEdit->text()));
+    const long long e = leadingInt(toGbk(elevationEdit->text()));
+    const int location = locationList->currentIndex();
+    if (location == 1 || location == 2) {
+        // Both heads are bounded by the first head's inner diameter.
+        const long long radius = leadingInt(m_doc.record().field(Field::FirstHeadInnerDiameter)) / 2;
+        if (a >= radius || e >= radius)
+            return QStringLiteral("封头开孔的范围超过封头的半径！请检查！");
+    } else if (location == 0) {
+        const Table &courses = m_doc.record().table(TableId::ShellCourses);
+        long long height = 0;
+        for (int r = 0; r < courses.rowCount(); ++r)
+            height += leadingInt(courses.cell(r, ShellCourseColumn::Height));
+        if (a >= height || e >= height)
+            return QStringLiteral("接管方位坐标或标高超过筒体总高度！请检查！");
+    }
+    return QString();
+}
+
+QStringList NozzlePage::composeRow() const
+{
+    using LE = ListEditController;
+    return {numberEdit->text(), nameEdit->text(), LE::controlText(openingTypeList), LE::controlText(nominalDiameterList),
+            LE::controlText(locationList), LE::controlText(quadrantList) + azimuthEdit->text(), elevationEdit->text(),
+            weldNumberEdit->text(), pipeSizeEdit->text(), outsideDiameterEdit->text(), thicknessEdit->text(),
+            lengthEdit->text(), reinforcementSizeEdit->text(), reinforcementNoteEdit->text()};
+}
+
+void NozzlePage::loadRow(const QStringList &row)
+{
+    using LE = ListEditController;
+    numberEdit->setText(row.value(0));
+    nameEdit->setText(row.value(1));
+    LE::selectExactly(openingTypeList, row.value(2));
+    LE::selectExactly(nominalDiameterList, row.value(3));
+    LE::selectExactly(locationList, row.value(4));
+    applyLocationRule(locationList->currentIndex());
+    const std::string azimuth = toGbk(row.value(5));
+    const std::string quadrant = azimuth.substr(0, std::min(kQuadrantBytes, azimuth.size()));
+    LE::selectExactly(quadrantList, fromGbk(quadrant));
+    azimuthEdit->setText(fromGbk(azimuth.size() > kQuadrantBytes ? azimuth.substr(kQuadrantBytes) : std::string()));
+    elevationEdit->setText(row.value(6));
+    weldNumberEdit->setText(row.value(7));
+    pipeSizeEdit->setText(row.value(8));
+    outsideDiameterEdit->setText(row.value(9));
+    thicknessEdit->setText(row.value(10));
+    lengthEdit->setText(row.value(11));
+    reinforcementSizeEdit->setText(row.value(12));
+    reinforcementNoteEdit->setText(row.value(13));
+}
+
+} // namespace zelvan

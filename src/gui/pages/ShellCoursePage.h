@@ -1,0 +1,24 @@
+#pragma once
+
+#include "gui/widgets/TablePage.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace zelvan {
+
+// "筒节参数": the shell courses in order, bottom (or right) course first.
+class ShellCoursePage : public TablePage {
+    Q_OBJECT
+public:
+    ShellCoursePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent = nullptr);
+
+    QLineEdit *numberEdit;
+    QComboBox *typeList;
+    QLineEdit *heightEdit;
+    QLineEdit *thicknessEdit;
+    QLineEdit *diameterEdit;
+    QComboBox *materialList;
+};
+
+} // namespace zelvan
