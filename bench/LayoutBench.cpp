@@ -50,7 +50,7 @@ LayoutInputs fullVessel(const std::string &directory)
     LayoutInputs in;
     in.projectName = gbk("基准项目");
     in.projectDirectory = directory;
-    in.vesselType = "0";
+    in.vesselType = VesselType::Vertical;
     in.vesselName = gbk("塔器");
     in.firstHeadInnerDiameter = "2000";
     in.material = "Q345R";

@@ -110,7 +110,7 @@ TEST_F(LayoutFaults, AWrongVesselTypeKeepsThePreviousDrawing)
 {
     ASSERT_TRUE(writeBytes(drawing(), kPrevious));
     const auto before = folder.snapshot();
-    inputs.vesselType = "2";
+    inputs.vesselType = std::nullopt;
     const auto result = run();
     EXPECT_EQ(result.status, LayoutGenerator::Status::WrongVesselType);
     ASSERT_EQ(prompter.entries.size(), 1);

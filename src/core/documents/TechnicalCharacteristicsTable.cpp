@@ -2,6 +2,7 @@
 
 #include "core/documents/ProcessCardLists.h"
 #include "core/documents/ProcessFileInputs.h"
+#include "core/project/VesselCodes.h"
 #include "core/word/WordDocument.h"
 
 #include <QStringList>
@@ -36,11 +37,10 @@ void typeMergedRow(WordDocument &document, const QString &label, const QStringLi
 
 QString TechnicalCharacteristicsTable::vesselForm(const std::string &vesselType)
 {
-    if (vesselType == "0")
-        return QStringLiteral("立  式");
-    if (vesselType == "1")
-        return QStringLiteral("卧  式");
-    return QStringLiteral("未  知");
+    const std::optional<VesselType> type = VesselTypes::parse(vesselType);
+    if (!type)
+        return QStringLiteral("未  知");
+    return *type == VesselType::Vertical ? QStringLiteral("立  式") : QStringLiteral("卧  式");
 }
 
 void TechnicalCharacteristicsTable::write(WordDocument &document, const ProcessFileInputs &in)

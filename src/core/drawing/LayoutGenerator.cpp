@@ -199,7 +199,7 @@ std::vector<std::string> LayoutGenerator::noteLines(const LayoutInputs &in)
         gbk("开孔方位和尺寸与该图保持一"),
         gbk("致，标记移植见图示。") + in.mainWeldNdtMethod + gbk("探伤"),
         in.mainWeldNdtRatio + gbk("，") + in.mainWeldAcceptance
-            + gbk(in.vesselType == "0" ? "合格，试压(立置)" : "合格，试压(卧置)"),
+            + gbk(in.vesselType == VesselType::Vertical ? "合格，试压(立置)" : "合格，试压(卧置)"),
         in.testPressure + gbk("MPa。"),
     };
 }
@@ -251,7 +251,7 @@ LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const 
     // A vessel type that is neither vertical nor horizontal is refused before
     // the file is created: a drawing holding only its tables would replace the
     // last good drawing of that name.
-    const auto orientation = LayoutGeometry::orientationOf(in.vesselType);
+    const std::optional<VesselType> orientation = in.vesselType;
     if (!orientation) {
         prompter.error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
         result.status = Status::WrongVesselType;

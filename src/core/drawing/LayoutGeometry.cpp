@@ -1,6 +1,7 @@
 #include "core/drawing/LayoutGeometry.h"
 
 #include "core/project/TextCodec.h"
+#include "core/project/VesselCodes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,46 +31,7 @@ std::string numbered(const char *prefix, long long number)
     return prefix + std::to_string(number);
 }
 
-// The quadrant words in front of a nozzle's azimuth distance.
-enum Quadrant { First, Second, Third, Fourth, Centre, Unknown };
-
-Quadrant quadrantOf(const std::string &azimuth)
-{
-    static const std::string words[] = {gbk("一轴内"), gbk("二轴内"), gbk("三轴内"), gbk("四轴内"), gbk("圆心处")};
-    const std::string head = azimuth.substr(0, 6);
-    for (int q = 0; q < 5; ++q)
-        if (head == words[q])
-            return static_cast<Quadrant>(q);
-    return Unknown;
-}
-
-enum class Location { Shell, UpperHead, LowerHead, LeftHead, RightHead, Other };
-
-Location locationOf(const std::string &text)
-{
-    if (text == gbk("筒节段"))
-        return Location::Shell;
-    if (text == gbk("上封头"))
-        return Location::UpperHead;
-    if (text == gbk("下封头"))
-        return Location::LowerHead;
-    if (text == gbk("左封头"))
-        return Location::LeftHead;
-    if (text == gbk("右封头"))
-        return Location::RightHead;
-    return Location::Other;
-}
-
 } // namespace
-
-std::optional<LayoutGeometry::Orientation> LayoutGeometry::orientationOf(const std::string &vesselType)
-{
-    if (vesselType == "0")
-        return Orientation::Vertical;
-    if (vesselType == "1")
-        return Orientation::Horizontal;
-    return std::nullopt;
-}
 
 long long LayoutGeometry::totalLength(const LayoutInputs &inputs)
 {
@@ -248,8 +210,8 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     const bool vertical = m_orientation == Orientation::Vertical;
 
     LayoutNozzle nz;
-    const Quadrant quadrant = quadrantOf(azimuth);
-    const int distance = leadingInt(azimuth.size() > 6 ? std::string_view(azimuth).substr(6) : std::string_view());
+    const std::optional<Quadrant> quadrant = Quadrants::parse(azimuth);
+    const int distance = leadingInt(Quadrants::split(azimuth).second);
 
     // s = Rs asin(d / Rs). A distance beyond the radius has no arcsine: it is
     // clamped to a quarter turn and reported; a radius of 0 puts the nozzle
@@ -279,7 +241,7 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     }
     nz.holeRadius = finiteOr(radius, 0.0);
 
-    const int q = quadrant <= Fourth ? static_cast<int>(quadrant) : -1;
+    const int q = quadrant && *quadrant != Quadrant::Centre ? static_cast<int>(*quadrant) : -1;
     const double start = 5.0 + 200.0 * q; // quadrant start on the circumference axis
     std::optional<std::pair<double, double>> arcFrom, elevationFrom;
 
@@ -292,15 +254,15 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     static constexpr HeadView left{-315, 405, {-1, 1, 1, -1}, {-1, -1, 1, 1}};
     static constexpr HeadView right{1125, 405, {1, -1, -1, 1}, {-1, -1, 1, 1}};
 
-    const Location location = locationOf(cell(row, NozzleColumn::Location));
+    const std::optional<NozzleLocation> location = NozzleLocations::parse(cell(row, NozzleColumn::Location));
     const HeadView *head = nullptr;
     bool foreignHead = false;
-    switch (location) {
-    case Location::UpperHead: head = vertical ? &upper : &left; foreignHead = !vertical; break;
-    case Location::LowerHead: head = vertical ? &lower : &right; foreignHead = !vertical; break;
-    case Location::LeftHead: head = vertical ? &upper : &left; foreignHead = vertical; break;
-    case Location::RightHead: head = vertical ? &lower : &right; foreignHead = vertical; break;
-    default: break;
+    switch (location.value_or(NozzleLocation::Shell)) {
+    case NozzleLocation::UpperHead: head = vertical ? &upper : &left; foreignHead = !vertical; break;
+    case NozzleLocation::LowerHead: head = vertical ? &lower : &right; foreignHead = !vertical; break;
+    case NozzleLocation::LeftHead: head = vertical ? &upper : &left; foreignHead = vertical; break;
+    case NozzleLocation::RightHead: head = vertical ? &lower : &right; foreignHead = vertical; break;
+    case NozzleLocation::Shell: break;
     }
 
     if (head && (foreignHead || q < 0)) {
@@ -309,14 +271,14 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
         // or no quadrant: the view's centre, exact only for "圆心处".
         nz.x = head->cx;
         nz.y = head->cy;
-        if (foreignHead || quadrant != Centre)
+        if (foreignHead || quadrant != Quadrant::Centre)
             nz.placedExactly = false;
     } else if (head) {
         nz.x = head->cx + head->sx[q] * A;
         nz.y = head->cy + head->sy[q] * E;
         arcFrom = {vertical ? 405.0 : head->cx, nz.y};
         elevationFrom = {nz.x, vertical ? head->cy : 405.0};
-    } else if (location == Location::Shell && q >= 0) {
+    } else if (location == NozzleLocation::Shell && q >= 0) {
         if (vertical) {
             nz.x = start + A;
             nz.y = 5 + E;

@@ -59,10 +59,8 @@ struct LayoutNozzle {
 // a vertical vessel and at the right end of a horizontal one.
 class LayoutGeometry {
 public:
-    enum class Orientation { Vertical, Horizontal };
+    using Orientation = VesselType;
 
-    // "0" vertical, "1" horizontal, anything else none.
-    static std::optional<Orientation> orientationOf(const std::string &vesselType);
     // L: the sum of the leading-integer course heights.
     static long long totalLength(const LayoutInputs &inputs);
 

@@ -16,7 +16,7 @@ LayoutInputs LayoutInputs::fromRecord(const ProjectRecord &record)
     LayoutInputs in;
     in.projectName = record.field(Field::ProjectName);
     in.projectDirectory = record.field(Field::ProjectDirectory);
-    in.vesselType = record.field(Field::VesselType);
+    in.vesselType = VesselTypes::parse(record.field(Field::VesselType));
     in.vesselName = record.field(Field::VesselName);
     in.productNumber = record.field(Field::ProductNumber);
     in.drawingNumber = record.field(Field::DrawingNumber);
@@ -45,7 +45,7 @@ LayoutInputs LayoutInputs::fromRecord(const ProjectRecord &record)
 
 std::string LayoutInputs::summaryLine() const
 {
-    std::string line = gbk(vesselType == "0" ? "容器型式: 立式" : "容器型式: 卧式");
+    std::string line = gbk(vesselType == VesselType::Vertical ? "容器型式: 立式" : "容器型式: 卧式");
     line += std::string(12, ' ');
     line += gbk("筒节数: ") + courseCount;
     line += gbk("\t 接管数: ") + nozzleCount;

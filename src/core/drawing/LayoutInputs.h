@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/project/ProjectRecord.h"
+#include "core/project/VesselCodes.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ namespace zelvan {
 struct LayoutInputs {
     std::string projectName;
     std::string projectDirectory; // field 2; empty before the first save
-    std::string vesselType;       // "0" vertical, "1" horizontal
+    std::optional<VesselType> vesselType; // field 9 decoded; none for any other code
     std::string vesselName;
     std::string productNumber;
     std::string drawingNumber;

@@ -30,7 +30,7 @@ void applyNewProject(ProjectRecord &record, const NewProjectValues &values)
     const QTime time = values.createdAt.time();
     record.setField(Field::ProjectName, toGbk(values.projectName));
     record.setField(Field::SaveDirectory, toGbk(values.saveDirectory));
-    record.setField(Field::VesselType, toGbk(values.vesselType));
+    record.setField(Field::VesselType, VesselTypes::code(values.vesselType));
     record.setField(Field::VesselName, toGbk(values.vesselName));
     record.setField(Field::ProductNumber, toGbk(values.productNumber));
     record.setField(Field::DrawingNumber, toGbk(values.drawingNumber));
@@ -39,15 +39,6 @@ void applyNewProject(ProjectRecord &record, const NewProjectValues &values)
     const std::string day = formatDate(date.year(), date.month(), date.day());
     record.setField(Field::StartDate, day);
     record.setField(Field::FinishDate, day);
-}
-
-QString vesselTypeName(const std::string &code)
-{
-    if (code == "0")
-        return QStringLiteral("立式圆筒容器");
-    if (code == "1")
-        return QStringLiteral("卧式圆筒容器");
-    return QString();
 }
 
 QString titleWithMarker(const QString &title, bool wasModified, bool modified)

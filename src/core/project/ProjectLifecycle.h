@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/project/ProjectRecord.h"
+#include "core/project/VesselCodes.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,7 +25,7 @@ QString directoryOf(const QString &path);
 struct NewProjectValues {
     QString projectName;
     QString saveDirectory; // the hidden "保存目录:" field, empty in practice
-    QString vesselType;    // "0" vertical, "1" horizontal
+    VesselType vesselType = VesselType::Vertical;
     QString vesselName;
     QString productNumber;
     QString drawingNumber;
@@ -32,9 +33,6 @@ struct NewProjectValues {
 };
 
 void applyNewProject(ProjectRecord &record, const NewProjectValues &values);
-
-// Vessel type names as offered by the add-vessel dialog, in item order.
-QString vesselTypeName(const std::string &code); // "立式圆筒容器"/"卧式圆筒容器"/""
 
 // The window title carries " *" while the project is modified.
 QString titleWithMarker(const QString &title, bool wasModified, bool modified);

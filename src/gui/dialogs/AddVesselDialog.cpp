@@ -4,6 +4,7 @@
 
 #include "gui/widgets/Icons.h"
 #include "core/project/Prompter.h"
+#include "core/project/TextCodec.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ AddVesselDialog::AddVesselDialog(Prompter &prompter, QWidget *parent)
     , m_drawingNumber(new QLineEdit(this))
 {
     setWindowTitle(QStringLiteral("添加新容器"));
-    m_type->addItems({QStringLiteral("立式圆筒容器"), QStringLiteral("卧式圆筒容器")});
+    m_type->addItems({fromGbk(VesselTypes::name(VesselType::Vertical)), fromGbk(VesselTypes::name(VesselType::Horizontal))});
     m_picture->setFixedSize(200, 200);
     m_picture->setFrameShape(QFrame::StyledPanel);
     m_picture->setAlignment(Qt::AlignCenter);
@@ -95,7 +96,7 @@ void AddVesselDialog::reject()
 
 void AddVesselDialog::fillValues(ProjectLifecycle::NewProjectValues &values) const
 {
-    values.vesselType = m_type->currentIndex() == 1 ? QStringLiteral("1") : QStringLiteral("0");
+    values.vesselType = m_type->currentIndex() == 1 ? VesselType::Horizontal : VesselType::Vertical;
     values.vesselName = m_name->text();
     values.productNumber = m_productNumber->text();
     values.drawingNumber = m_drawingNumber->text();

@@ -3,7 +3,8 @@
 #include "gui/widgets/PageFields.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/Catalogues.h"
-#include "core/project/ProjectLifecycle.h"
+#include "core/project/TextCodec.h"
+#include "core/project/VesselCodes.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -25,7 +26,8 @@ BasicInfoPage::BasicInfoPage(CZelvanDoc &doc, QWidget *parent)
     , m_start(new QDateEdit(this))
     , m_finish(new QDateEdit(this))
 {
-    auto *vesselType = new QLineEdit(ProjectLifecycle::vesselTypeName(doc.record().field(Field::VesselType)), this);
+    const std::optional<VesselType> type = VesselTypes::parse(doc.record().field(Field::VesselType));
+    auto *vesselType = new QLineEdit(type ? fromGbk(VesselTypes::name(*type)) : QString(), this);
     vesselType->setReadOnly(true);
     m_category->addItems(Catalogues::vesselCategories());
 

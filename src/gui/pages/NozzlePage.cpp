@@ -11,12 +11,6 @@
 
 namespace zelvan {
 
-namespace {
-// The quadrant words are three double-byte characters, six bytes in the
-// stored text; the layout generator splits the azimuth cell at that point.
-constexpr size_t kQuadrantBytes = 6;
-} // namespace
-
 NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     : TablePage(doc, TableId::Nozzles, prompter, parent)
     , numberEdit(new QLineEdit(this))
@@ -38,12 +32,12 @@ NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     openingTypeList->addItems({QStringLiteral("法兰"), QStringLiteral("法兰盖"), QStringLiteral("外螺纹")});
     nominalDiameterList->addItems({"50", "65", "80", "100", "120", "150", "175", "200", "225", "250", "300", "350",
                                    "400", "450", "500", "600"});
-    locationList->addItem(QStringLiteral("筒节段"));
-    if (doc.record().field(Field::VesselType) == "0")
-        locationList->addItems({QStringLiteral("上封头"), QStringLiteral("下封头")});
-    else
-        locationList->addItems({QStringLiteral("左封头"), QStringLiteral("右封头")});
-    quadrantList->addItems({QStringLiteral("一轴内"), QStringLiteral("二轴内"), QStringLiteral("三轴内"), QStringLiteral("四轴内")});
+    // Each item carries its decoded value, so the rules below never depend
+    // on an item's position or its wording.
+    for (NozzleLocation location : NozzleLocations::offeredFor(VesselTypes::parse(doc.record().field(Field::VesselType))))
+        locationList->addItem(fromGbk(NozzleLocations::text(location)), static_cast<int>(location));
+    for (Quadrant quadrant : Quadrants::shellQuadrants())
+        quadrantList->addItem(fromGbk(Quadrants::word(quadrant)), static_cast<int>(quadrant));
     for (QComboBox *box : {openingTypeList, nominalDiameterList, locationList, quadrantList})
         box->setCurrentIndex(-1);
 
@@ -106,20 +100,36 @@ NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     finishLayout();
 }
 
-void NozzlePage::applyLocationRule(int locationIndex)
+std::optional<NozzleLocation> NozzlePage::selectedLocation() const
 {
-    const int centre = quadrantList->findText(centreWord());
-    if (locationIndex == 1 || locationIndex == 2) {
+    if (locationList->currentIndex() < 0)
+        return std::nullopt;
+    return static_cast<NozzleLocation>(locationList->currentData().toInt());
+}
+
+std::optional<Quadrant> NozzlePage::selectedQuadrant() const
+{
+    if (quadrantList->currentIndex() < 0)
+        return std::nullopt;
+    return static_cast<Quadrant>(quadrantList->currentData().toInt());
+}
+
+// "圆心处" is offered only while a head is chosen.
+void NozzlePage::applyLocationRule()
+{
+    const std::optional<NozzleLocation> location = selectedLocation();
+    const int centre = quadrantList->findData(static_cast<int>(Quadrant::Centre));
+    if (location && NozzleLocations::isHead(*location)) {
         if (centre < 0)
-            quadrantList->addItem(centreWord());
+            quadrantList->addItem(fromGbk(Quadrants::word(Quadrant::Centre)), static_cast<int>(Quadrant::Centre));
     } else if (centre >= 0) {
         quadrantList->removeItem(centre);
     }
 }
 
-void NozzlePage::applyQuadrantRule(int quadrantIndex)
+void NozzlePage::applyQuadrantRule()
 {
-    const bool atCentre = quadrantIndex == 4;
+    const bool atCentre = selectedQuadrant() == Quadrant::Centre;
     if (atCentre) {
         azimuthEdit->setText(QStringLiteral("0"));
         elevationEdit->setText(QStringLiteral("0"));
@@ -132,13 +142,13 @@ QString NozzlePage::rangeCheck() const
 {
     const long long a = leadingInt(toGbk(azimuthEdit->text()));
     const long long e = leadingInt(toGbk(elevationEdit->text()));
-    const int location = locationList->currentIndex();
-    if (location == 1 || location == 2) {
+    const std::optional<NozzleLocation> location = selectedLocation();
+    if (location && NozzleLocations::isHead(*location)) {
         // Both heads are bounded by the first head's inner diameter.
         const long long radius = leadingInt(m_doc.record().field(Field::FirstHeadInnerDiameter)) / 2;
         if (a >= radius || e >= radius)
             return QStringLiteral("封头开孔的范围超过封头的半径！请检查！");
-    } else if (location == 0) {
+    } else if (location == NozzleLocation::Shell) {
         const Table &courses = m_doc.record().table(TableId::ShellCourses);
         long long height = 0;
         for (int r = 0; r < courses.rowCount(); ++r)
@@ -166,11 +176,10 @@ void NozzlePage::loadRow(const QStringList &row)
     LE::selectExactly(openingTypeList, row.value(2));
     LE::selectExactly(nominalDiameterList, row.value(3));
     LE::selectExactly(locationList, row.value(4));
-    applyLocationRule(locationList->currentIndex());
-    const std::string azimuth = toGbk(row.value(5));
-    const std::string quadrant = azimuth.substr(0, std::min(kQuadrantBytes, azimuth.size()));
+    applyLocationRule();
+    const auto [quadrant, distance] = Quadrants::split(toGbk(row.value(5)));
     LE::selectExactly(quadrantList, fromGbk(quadrant));
-    azimuthEdit->setText(fromGbk(azimuth.size() > kQuadrantBytes ? azimuth.substr(kQuadrantBytes) : std::string()));
+    azimuthEdit->setText(fromGbk(distance));
     elevationEdit->setText(row.value(6));
     weldNumberEdit->setText(row.value(7));
     pipeSizeEdit->setText(row.value(8));

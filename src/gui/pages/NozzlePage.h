@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/project/VesselCodes.h"
 #include "gui/widgets/TablePage.h"
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -13,8 +16,6 @@ class NozzlePage : public TablePage {
     Q_OBJECT
 public:
     NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent = nullptr);
-
-    static QString centreWord() { return QStringLiteral("圆心处"); }
 
     QLineEdit *numberEdit;
     QLineEdit *nameEdit;
@@ -33,8 +34,10 @@ public:
     QLineEdit *reinforcementNoteEdit;
 
 private:
-    void applyLocationRule(int locationIndex);
-    void applyQuadrantRule(int quadrantIndex);
+    std::optional<NozzleLocation> selectedLocation() const;
+    std::optional<Quadrant> selectedQuadrant() const;
+    void applyLocationRule();
+    void applyQuadrantRule();
     QString rangeCheck() const;
     QStringList composeRow() const;
     void loadRow(const QStringList &row);

@@ -96,7 +96,7 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
 TEST(LayoutGeneratorRefusals, WrongVesselTypeStopsBeforeTheFileIsCreated)
 {
     LayoutInputs in = verticalSample();
-    in.vesselType = "2";
+    in.vesselType = std::nullopt;
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);

@@ -32,7 +32,7 @@ inline LayoutInputs verticalSample()
     LayoutInputs in;
     in.projectName = gbk("项目");
     in.projectDirectory = "/tmp/";
-    in.vesselType = "0";
+    in.vesselType = VesselType::Vertical;
     in.vesselName = gbk("储罐");
     in.productNumber = "CP-01";
     in.drawingNumber = "DWG-7";
@@ -58,7 +58,7 @@ inline LayoutInputs verticalSample()
 inline LayoutInputs horizontalSample()
 {
     LayoutInputs in = verticalSample();
-    in.vesselType = "1";
+    in.vesselType = VesselType::Horizontal;
     in.firstHeadInnerDiameter = "1000";
     in.courses = {courseRow("2000", "1000"), courseRow("2000", "1000")};
     in.plates = {plateRow("Q235B", "P9")};

@@ -26,7 +26,7 @@ TEST(ProjectLifecycle, NewProjectValuesAndDates)
     ProjectRecord record;
     NewProjectValues v;
     v.projectName = QStringLiteral("储罐项目");
-    v.vesselType = "1";
+    v.vesselType = VesselType::Horizontal;
     v.vesselName = QStringLiteral("储罐");
     v.productNumber = "C-01";
     v.drawingNumber = "DWG-7";
@@ -48,9 +48,3 @@ TEST(ProjectLifecycle, CloseQuestionNames)
     EXPECT_EQ(closeQuestion("P1 *"), QStringLiteral("将改动保存到 P1 *？"));
 }
 
-TEST(ProjectLifecycle, VesselTypeNames)
-{
-    EXPECT_EQ(vesselTypeName("0"), QStringLiteral("立式圆筒容器"));
-    EXPECT_EQ(vesselTypeName("1"), QStringLiteral("卧式圆筒容器"));
-    EXPECT_EQ(vesselTypeName("2"), QString());
-}

@@ -46,7 +46,7 @@ protected:
         ++addVesselRuns;
         const bool ok = addVesselAnswers.isEmpty() ? true : addVesselAnswers.takeFirst();
         if (ok) {
-            m_values.vesselType = "0";
+            m_values.vesselType = VesselType::Vertical;
             m_values.vesselName = QStringLiteral("储罐");
         }
         return ok;
@@ -67,7 +67,7 @@ struct AppFixture : ::testing::Test {
         auto doc = std::make_unique<CZelvanDoc>(app.company());
         ProjectLifecycle::NewProjectValues values;
         values.projectName = name;
-        values.vesselType = "0";
+        values.vesselType = VesselType::Vertical;
         values.vesselName = QStringLiteral("储罐");
         values.productNumber = "C1";
         values.drawingNumber = "D1";
@@ -139,7 +139,7 @@ TEST(NewProjectDialogs, AddVesselChecksInOrder)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     ProjectLifecycle::NewProjectValues values;
     dialog.fillValues(values);
-    EXPECT_EQ(values.vesselType, "1");
+    EXPECT_EQ(values.vesselType, VesselType::Horizontal);
     EXPECT_TRUE(values.createdAt.isValid());
 }
 
