@@ -12,10 +12,8 @@ void printLine(const QString &text)
 }
 } // namespace
 
-void CliPrompter::message(const QString &title, const QString &text, Icon icon)
+void CliPrompter::message(const QString &title, const QString &text, Icon)
 {
-    if (title == titleError() || icon == Icon::Error || icon == Icon::Warning)
-        m_reportedError = true;
     printLine(title + QLatin1String(": ") + text);
 }
 

@@ -12,12 +12,6 @@ public:
     bool askYesNo(const QString &title, const QString &text, Icon icon) override;
     Answer askYesNoCancel(const QString &title, const QString &text, Icon icon) override;
     void progress(const QString &text) override;
-
-    // True once an error or warning message was shown.
-    bool reportedError() const { return m_reportedError; }
-
-private:
-    bool m_reportedError = false;
 };
 
 } // namespace zelvan

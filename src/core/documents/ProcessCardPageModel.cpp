@@ -7,7 +7,6 @@
 
 namespace zelvan {
 
-QString ProcessCardPageModel::pageTitle() { return QStringLiteral("产品工艺卡"); }
 QString ProcessCardPageModel::generateButton() { return QStringLiteral("生成产品工艺文件"); }
 
 QStringList ProcessCardPageModel::mainMaterials()

@@ -18,7 +18,6 @@ namespace zelvan {
 // list, and which stored values it shows.
 class ProcessCardPageModel {
 public:
-    static QString pageTitle();        // "产品工艺卡"
     static QString generateButton();   // "生成产品工艺文件"
     static QStringList mainMaterials();
     static QStringList ndtMethods();

@@ -22,7 +22,6 @@ const std::array<TableSpec, kTableCount> kTableSpecs = {{
 const std::string kEmpty;
 } // namespace
 
-const TableSpec &tableSpec(TableId id) { return kTableSpecs[static_cast<size_t>(id)]; }
 const std::array<TableSpec, kTableCount> &allTableSpecs() { return kTableSpecs; }
 
 Table::Table(const TableSpec &spec)

@@ -130,7 +130,6 @@ struct TableSpec {
     int columns;
 };
 
-const TableSpec &tableSpec(TableId id);
 const std::array<TableSpec, kTableCount> &allTableSpecs();
 
 // Column positions used by the generators.

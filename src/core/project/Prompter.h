@@ -26,7 +26,6 @@ public:
 
     // Shorthands for the two titles the program uses.
     void information(const QString &text) { message(titleInformation(), text, Icon::Information); }
-    void notice(const QString &text) { message(titleInformation(), text, Icon::None); }
     void error(const QString &text, Icon icon = Icon::Error) { message(titleError(), text, icon); }
 
     static QString titleInformation() { return QStringLiteral("提示"); }

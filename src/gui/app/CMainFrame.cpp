@@ -351,11 +351,6 @@ QString CMainFrame::companyPaneText() const
     return m_companyPane->text();
 }
 
-QString CMainFrame::datePaneText() const
-{
-    return m_datePane->text();
-}
-
 void CMainFrame::onSaveProject()
 {
     if (CChildFrame *child = activeChild())

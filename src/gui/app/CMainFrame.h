@@ -44,7 +44,6 @@ public:
 
     void setCompanyPane(const QString &name);
     QString companyPaneText() const;
-    QString datePaneText() const;
     void refreshRecentFiles();
 
     // Commands by name, for tests and the toolbar.

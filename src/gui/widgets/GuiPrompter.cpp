@@ -1,7 +1,6 @@
 #include "gui/widgets/GuiPrompter.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 
 namespace zelvan {
@@ -43,19 +42,6 @@ Prompter::Answer GuiPrompter::askYesNoCancel(const QString &title, const QString
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
-}
-
-void GuiPrompter::progress(const QString &text)
-{
-    if (m_progressLabel) {
-        m_progressLabel->setText(text);
-        m_progressLabel->repaint();
-    }
-}
-
-void GuiPrompter::setProgressLabel(QLabel *label)
-{
-    m_progressLabel = label;
 }
 
 } // namespace zelvan
