@@ -51,8 +51,8 @@ bool isSaveFailureMessage(const QString &message, const QString &path)
 }
 
 struct WriteLimit {
-    explicit WriteLimit(qint64 bytes) { ProjectFile::setWriteLimitForTesting(bytes); }
-    ~WriteLimit() { ProjectFile::setWriteLimitForTesting(-1); }
+    explicit WriteLimit(qint64 bytes) { AtomicFile::setWriteLimitForTesting(bytes); }
+    ~WriteLimit() { AtomicFile::setWriteLimitForTesting(-1); }
 };
 
 } // namespace
