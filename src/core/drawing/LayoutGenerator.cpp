@@ -3,6 +3,7 @@
 #include "core/drawing/DxfWriter.h"
 #include "core/drawing/LayoutGeometry.h"
 #include "core/drawing/LayoutMessages.h"
+#include "core/export/ExportFlow.h"
 
 #include "core/project/OutputPath.h"
 #include "core/project/Prompter.h"
@@ -204,66 +205,65 @@ std::vector<std::string> LayoutGenerator::noteLines(const LayoutInputs &in)
     };
 }
 
-LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company,
-                                                  Prompter &prompter, const QString &outDirectory,
-                                                  const QString &libraryPath)
-{
-    DxfWriter writer = libraryPath.isEmpty() ? DxfWriter() : DxfWriter(libraryPath);
-    return generate(inputs, company, prompter, writer, outDirectory);
-}
+namespace {
 
-LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const CompanyInfo &company,
-                                                  Prompter &prompter, DxfOutput &output,
-                                                  const QString &outDirectory)
-{
-    Result result;
+// The layout drawing as the export flow runs it: the checks in their order,
+// then the drawing. It asks no question.
+class LayoutExport : public Exporter {
+public:
+    LayoutExport(const LayoutInputs &inputs, const CompanyInfo &company, DxfOutput &output, const QString &outDirectory)
+        : in(inputs)
+        , company(company)
+        , output(output)
+    {
+        names.setField(Field::ProjectName, in.projectName);
+        names.setField(Field::VesselName, in.vesselName);
+        names.setField(Field::ProjectDirectory, in.projectDirectory);
+        path = OutputPaths::build(names, LayoutGenerator::fileSuffix(), outDirectory);
+    }
 
+    QString generatedFilesKind() const override { return LayoutGenerator::generatedFilesKind(); }
+    std::optional<ExportRefusal> checkBeforeQuestion() override;
+    void generate(ExportRun &run) override;
+
+private:
+    const LayoutInputs &in;
+    const CompanyInfo &company;
+    DxfOutput &output;
     ProjectRecord names;
-    names.setField(Field::ProjectName, in.projectName);
-    names.setField(Field::VesselName, in.vesselName);
-    names.setField(Field::ProjectDirectory, in.projectDirectory);
-    const OutputPath path = OutputPaths::build(names, fileSuffix(), outDirectory);
-    result.path = path.path();
+    OutputPath path;
+};
 
-    if (in.plates.empty()) {
-        prompter.error(LayoutMessages::noPlates(), Prompter::Icon::Question);
-        return result;
-    }
-    if (in.courses.empty()) {
-        prompter.error(LayoutMessages::noCourses(), Prompter::Icon::Question);
-        return result;
-    }
-    if (in.projectDirectory.empty() || path.directory.isEmpty()) {
-        prompter.information(LayoutMessages::notSaved());
-        return result;
-    }
-    const QString unsafe = OutputPaths::unsafeNameMessage(names);
-    if (!unsafe.isEmpty()) {
-        prompter.information(unsafe);
-        return result;
-    }
+std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
+{
+    if (in.plates.empty())
+        return ExportRefusal::error(LayoutMessages::noPlates(), Prompter::Icon::Question);
+    if (in.courses.empty())
+        return ExportRefusal::error(LayoutMessages::noCourses(), Prompter::Icon::Question);
+    if (in.projectDirectory.empty() || path.directory.isEmpty())
+        return ExportRefusal::information(LayoutMessages::notSaved());
+    if (const QString unsafe = OutputPaths::unsafeNameMessage(names); !unsafe.isEmpty())
+        return ExportRefusal::information(unsafe);
     // Courses whose heights all read 0 give no scale for the development.
-    if (LayoutGeometry::totalLength(in) == 0) {
-        prompter.error(LayoutMessages::zeroTotalHeight());
-        return result;
-    }
-
+    if (LayoutGeometry::totalLength(in) == 0)
+        return ExportRefusal::error(LayoutMessages::zeroTotalHeight());
     // A vessel type that is neither vertical nor horizontal is refused before
     // the file is created: a drawing holding only its tables would replace the
     // last good drawing of that name.
-    const std::optional<VesselType> orientation = in.vesselType;
-    if (!orientation) {
-        prompter.error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
-        result.status = Status::WrongVesselType;
-        return result;
-    }
+    if (!in.vesselType)
+        return ExportRefusal::error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
+    return std::nullopt;
+}
 
+void LayoutExport::generate(ExportRun &run)
+{
+    const VesselType orientation = *in.vesselType;
     Emitter e(output);
     const QByteArray nativePath = QFile::encodeName(path.path());
     e &= output.createFile(std::string(nativePath.constData(), static_cast<size_t>(nativePath.size())));
     writeTables(e);
-    const bool vertical = *orientation == LayoutGeometry::Orientation::Vertical;
-    const LayoutGeometry geometry(in, *orientation);
+    const bool vertical = orientation == VesselType::Vertical;
+    const LayoutGeometry geometry(in, orientation);
 
     // Outline, angle labels and head views come before any current layer or
     // text style is set: they use the library's initial ones.
@@ -329,16 +329,28 @@ LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const 
     e &= output.closeFile();
 
     if (e.ok() != 1) {
-        prompter.error(LayoutMessages::generationFailed(), Prompter::Icon::Error);
-        result.status = Status::Failed;
-        return result;
+        run.failed(LayoutMessages::generationFailed());
+        return;
     }
+    run.written(path);
     if (!standIns.isEmpty())
-        prompter.information(LayoutMessages::nozzlesNotPlaced().arg(standIns.join(QStringLiteral("、"))));
-    result.status = Status::Generated;
-    result.files.kind = QStringLiteral("1");
-    result.files.add(path.fileName, path.directory);
-    return result;
+        run.information(LayoutMessages::nozzlesNotPlaced().arg(standIns.join(QStringLiteral("、"))));
+}
+
+} // namespace
+
+ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                       const QString &outDirectory, const QString &libraryPath)
+{
+    DxfWriter writer = libraryPath.isEmpty() ? DxfWriter() : DxfWriter(libraryPath);
+    return generate(inputs, company, prompter, writer, outDirectory);
+}
+
+ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                       DxfOutput &output, const QString &outDirectory)
+{
+    LayoutExport exporter(inputs, company, output, outDirectory);
+    return ExportFlow::run(exporter, prompter);
 }
 
 } // namespace zelvan

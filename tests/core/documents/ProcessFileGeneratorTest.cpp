@@ -28,7 +28,7 @@ struct GeneratorFixture : ::testing::Test {
     CompanyInfo company{gbk("岳川压力容器厂"), gbk("TS2210000-2026")};
     RecordingPrompter prompter;
 
-    ProcessFileGenerator::Result run()
+    ExportResult run()
     {
         ProcessFileGenerator generator(record, company, prompter);
         return generator.run();
@@ -45,7 +45,7 @@ TEST_F(GeneratorFixture, AProjectNeverSavedIsRefusedBeforeAnyCheckOrQuestion)
     for (int i = 0; i < kStandardsSelectionSize; ++i)
         record.setStandard(i, "");
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].kind, RecordingPrompter::Entry::Message);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -81,7 +81,7 @@ TEST_F(GeneratorFixture, AnUnsafeNameIsRefusedBeforeAnythingIsWritten)
 {
     record.setField(Field::VesselName, gbk("../储罐"));
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_TRUE(prompter.entries[0].text.contains(QStringLiteral("“/”"))) << prompter.entries[0].text.toStdString();
     EXPECT_TRUE(filesWritten().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(GeneratorFixture, AnsweringNoWritesNothing)
 {
     prompter.answerNo();
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].kind, RecordingPrompter::Entry::YesNo);
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("即将导出为Word文件，是否继续？"));
@@ -105,8 +105,8 @@ TEST_F(GeneratorFixture, AnsweringNoWritesNothing)
 TEST_F(GeneratorFixture, BothFilesAreWrittenWithTheirProgressTexts)
 {
     const auto result = run();
-    EXPECT_FALSE(result.refused);
-    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_NE(result.status, ExportResult::Status::Refused);
+    EXPECT_EQ(result.files.entries.size(), 2);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("即将导出为Word文件，是否继续？")});
     EXPECT_EQ(prompter.progressTexts,
               (QStringList{QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器技术特性表......"),
@@ -127,7 +127,7 @@ TEST_F(GeneratorFixture, AnOutputDirectoryReplacesTheProjectDirectory)
     ProcessFileGenerator generator(record, company, prompter);
     generator.setOutputDirectory(other.path());
     const auto result = generator.run();
-    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_EQ(result.files.entries.size(), 2);
     EXPECT_TRUE(QFileInfo::exists(other.path() + QLatin1Char('/') + kFull));
     EXPECT_TRUE(filesWritten().isEmpty());
 }
@@ -155,7 +155,7 @@ TEST_F(GeneratorFixture, WhenTheLayerCannotStartNoFileIsWritten)
     WordDocument::setStartFailureForTesting(false);
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("CreateDispatch failed."),
                                              QStringLiteral("CreateDispatch failed.")}));
-    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_EQ(result.files.entries.size(), 0);
     EXPECT_TRUE(result.files.isEmpty());
     EXPECT_TRUE(filesWritten().isEmpty());
 }

@@ -49,7 +49,7 @@ TEST(LayoutGeneratorRefusals, NoPlatesComesFirstAndCreatesNothing)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("板材数为零，无法生成排版图！\n请输入板材信息！"));
@@ -87,7 +87,7 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
     in.courses = {courseRow("0", "1000"), courseRow("abc", "1000")};
     prompter.clear();
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节总高度为零，无法生成排版图！")});
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
     EXPECT_TRUE(out.calls.empty());
@@ -100,7 +100,7 @@ TEST(LayoutGeneratorRefusals, WrongVesselTypeStopsBeforeTheFileIsCreated)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::WrongVesselType);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("容器型式错误！"));
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
@@ -189,7 +189,7 @@ TEST(LayoutGeneratorContent, LayersStylesAndEntityOrder)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated);
+    ASSERT_EQ(result.status, ExportResult::Status::Written);
     EXPECT_TRUE(prompter.entries.isEmpty());
     EXPECT_EQ(result.files.kind, QStringLiteral("1"));
     ASSERT_EQ(result.files.entries.size(), 1);
@@ -357,7 +357,7 @@ TEST(LayoutGeneratorReport, AnyFailedCallGivesOneErrorAfterTheWholeSequence)
     out.failAt = {30};
     prompter.clear();
     const auto result = LayoutGenerator::generate(verticalSample(), company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+    EXPECT_EQ(result.status, ExportResult::Status::Failed);
     EXPECT_TRUE(result.files.isEmpty());
     EXPECT_EQ(out.calls.size(), reference.calls.size()); // never aborted midway
     ASSERT_EQ(prompter.entries.size(), 1);
@@ -375,7 +375,7 @@ TEST(LayoutGeneratorReport, MissingLibraryFailsEveryCallAndReportsOnce)
     RecordingPrompter prompter;
     const auto result =
         LayoutGenerator::generate(in, company("公司"), prompter, QString(), dir.filePath("nowhere/CadIO"));
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+    EXPECT_EQ(result.status, ExportResult::Status::Failed);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -390,7 +390,7 @@ TEST(LayoutGeneratorReport, StandInNozzlesAreReportedOnceByMark)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Generated);
+    EXPECT_EQ(result.status, ExportResult::Status::Written);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
     EXPECT_TRUE(prompter.entries[0].text.endsWith(QStringLiteral("\nN2、N3")));
@@ -404,7 +404,7 @@ TEST(LayoutGeneratorReport, WritesARealFileThroughCadIO)
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, QString(),
                                                   qEnvironmentVariable("ZELVAN_BIN_DIR") + "/CadIO");
-    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated) << prompter.texts().join("|").toStdString();
+    ASSERT_EQ(result.status, ExportResult::Status::Written) << prompter.texts().join("|").toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("项目-储罐-排版图.dxf")});
     QFile f(result.files.entries[0].path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
