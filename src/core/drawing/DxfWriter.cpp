@@ -42,11 +42,6 @@ struct DxfWriter::Api {
     QFunctionPointer others[10];
 };
 
-const char *const *DxfWriter::entryPointNames()
-{
-    return kEntryPoints;
-}
-
 int DxfWriter::entryPointCount()
 {
     return kEntryPointCount;
@@ -72,7 +67,7 @@ void DxfWriter::load()
         if (!resolved[i])
             return;
     }
-    m_api = new Api;
+    m_api = std::make_unique<Api>();
     int i = 0;
     auto take = [&](auto &slot) { slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(resolved[i++]); };
     take(m_api->createFile);
@@ -101,8 +96,7 @@ DxfWriter::~DxfWriter()
 {
     if (m_fileOpen)
         closeFile();
-    delete m_api;
-    m_api = nullptr;
+    m_api.reset();
     if (m_library.isLoaded())
         m_library.unload();
 }

@@ -21,7 +21,7 @@ public:
     enum class Status {
         Generated,      // every call succeeded; `files` holds the drawing
         Refused,        // stopped before anything was created
-        WrongVesselType, // tables written, then stopped
+        WrongVesselType, // neither vertical nor horizontal; refused before the file was created
         Failed,         // some library call failed; the error was shown
     };
     struct Result {
