@@ -167,6 +167,11 @@ int dxfText(DxfHandle h, const char *s, double x1, double y1, double x2, double 
     });
 }
 
+int dxfTextWidthFactor(DxfHandle h, const char *s, double x, double y, double height, double widthFactor)
+{
+    return call(h, [&](DxfDocument &d) { return s && d.text(s, x, y, x, y, height, 0.0, 0, 0, 0, widthFactor); });
+}
+
 int dxfDimLinear(DxfHandle h, double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                  const char *s)
 {

@@ -763,9 +763,9 @@ bool DxfDocument::solid(const double x[4], const double y[4])
 }
 
 bool DxfDocument::text(std::string_view text, double x1, double y1, double x2, double y2, double height,
-                       double rotation, int horizontal, int vertical, int generationFlags)
+                       double rotation, int horizontal, int vertical, int generationFlags, double widthFactor)
 {
-    if (!canDraw() || !finite({x1, y1, x2, y2, height, rotation}))
+    if (!canDraw() || !finite({x1, y1, x2, y2, height, rotation, widthFactor}) || widthFactor <= 0)
         return false;
     const DxfTextStyleRecord *style = findStyle(m_textStyle);
     if (height <= 0 && style && style->fixedHeight > 0)
@@ -780,6 +780,7 @@ bool DxfDocument::text(std::string_view text, double x1, double y1, double x2, d
     e.horizontal = horizontal;
     e.vertical = vertical;
     e.flags = generationFlags & 6;
+    e.widthFactor = widthFactor;
     e.insertion = {x1, y1};
     e.alignment = {x2, y2};
     // Viewers ignore the vertical flag of a TrueType style, so a vertical
@@ -1215,6 +1216,8 @@ private:
         out.str(1, e.text);
         if (e.rotation != 0.0)
             out.real(50, e.rotation);
+        if (e.widthFactor != 1.0)
+            out.real(41, e.widthFactor);
         out.str(7, e.style);
         if (e.flags)
             out.integer(71, e.flags);

@@ -50,7 +50,7 @@ public:
     bool arc(double cx, double cy, double radius, double startAngle, double endAngle);
     bool solid(const double x[4], const double y[4]);
     bool text(std::string_view text, double x1, double y1, double x2, double y2, double height, double rotation,
-              int horizontal, int vertical, int generationFlags);
+              int horizontal, int vertical, int generationFlags, double widthFactor = 1.0);
     bool dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                    std::string_view text);
     bool blockBegin(std::string_view name, double baseX, double baseY);
@@ -92,6 +92,7 @@ public:
         std::string style;    // TEXT: text style; DIMENSION: dimension style
         std::string block;    // DIMENSION: its geometry block; INSERT: the inserted block
         double height = 0;    // TEXT
+        double widthFactor = 1; // TEXT: relative width of its characters
         double rotation = 0;  // TEXT, DIMENSION, INSERT, degrees
         int horizontal = 0;   // TEXT justification
         int vertical = 0;

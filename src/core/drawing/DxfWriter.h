@@ -46,6 +46,7 @@ public:
     int line(double x1, double y1, double x2, double y2) override;
     int circle(double cx, double cy, double radius) override;
     int text(const std::string &text, double x, double y, double height) override;
+    int narrowText(const std::string &text, double x, double y, double height, double widthFactor) override;
     int dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                   const std::string &text) override;
 
