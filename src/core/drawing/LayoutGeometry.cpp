@@ -307,15 +307,15 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
         E = finiteOr(E, 0.0);
     }
     nz.holeRadius = finiteOr(radius, 0.0);
-    // The arc text is rounded to whole millimetres, so a nozzle at the radius
-    // would land a fraction of a unit past its quadrant's end: a shell nozzle
-    // never leaves its quadrant.
-    // A negative distance has no place in the quadrant: drawn at its start
-    // and reported.
-    if (!head && A < 0)
-        nz.placedExactly = false;
-    if (!head)
+    if (!head) {
+        // A shell nozzle never leaves its quadrant. A negative distance has
+        // no place in it: drawn at the quadrant's start and reported. The arc
+        // text is rounded to whole millimetres, so a nozzle at the radius
+        // would land a fraction of a unit past the quadrant's end.
+        if (A < 0)
+            nz.placedExactly = false;
         A = std::clamp(A, 0.0, 200.0);
+    }
 
     // Where each dimension is measured from, and its direction (0
     // horizontal, 90 vertical).

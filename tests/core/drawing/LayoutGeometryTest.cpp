@@ -446,6 +446,7 @@ TEST(LayoutGeometryStandIns, NozzlesWithoutAPositionAreDrawnAndFlagged)
         nozzleRow("S4", "50", "筒节段", "一轴内900", "100", "50"), // beyond Rs = 600
         nozzleRow("S5", "50", "裙座", "一轴内100", "100", "50"),   // unknown location
         nozzleRow("S6", "50", "上封头", "东侧100", "100", "50"),   // unknown quadrant word
+        nozzleRow("S7", "50", "筒节段", "二轴内-300", "100", "50"), // negative distance
     };
     const LayoutGeometry g(in, Orientation::Vertical);
     LayoutNozzle n = g.nozzle(0);
@@ -475,6 +476,9 @@ TEST(LayoutGeometryStandIns, NozzlesWithoutAPositionAreDrawnAndFlagged)
     EXPECT_FALSE(n.placedExactly);
     EXPECT_EQ(n.x, 405);
     EXPECT_EQ(n.y, 1125);
+    n = g.nozzle(6); // kept in its quadrant, at its start
+    EXPECT_FALSE(n.placedExactly);
+    EXPECT_EQ(n.x, 205);
 
     LayoutInputs h = horizontalSample();
     h.nozzles = {nozzleRow("T1", "50", "上封头", "一轴内100", "100", "50"),
