@@ -3,8 +3,8 @@
 
 The sample projects are built through the batch tool's JSON form. Expected
 counts and coordinates are worked out by hand from the layout rules. With
-ZELVAN_KEEP_DXF=DIR set, the sample drawings are also copied into DIR (the
-PNGs in docs/ are rendered from them with scripts/render-dxf).
+ZELVAN_KEEP_DXF=DIR set, the sample drawings are also copied into DIR, to be
+looked at or rendered with scripts/render-dxf.
 """
 import json
 import math
