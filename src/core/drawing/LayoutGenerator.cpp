@@ -84,6 +84,16 @@ public:
     {
         m_ok &= m_out.text(s, x, y, height);
     }
+    // A text that must end at `right`: narrowed with a width factor when its
+    // estimated width is larger than the space.
+    void textWithin(const std::string &s, double x, double y, double right, double height = kTextHeight)
+    {
+        const double width = LayoutGeometry::estimatedTextWidth(s, height);
+        if (width > right - x && right > x)
+            m_ok &= m_out.narrowText(s, x, y, height, (right - x) / width);
+        else
+            m_ok &= m_out.text(s, x, y, height);
+    }
     void dimension(const LayoutDimension &d)
     {
         m_ok &= m_out.dimLinear(d.x1, d.y1, d.x2, d.y2, d.xd, d.yd, d.angle, d.text);
@@ -152,23 +162,28 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
         {755, 455, gbk("编制"), gbk("审核"), kTextHeight},
         {875, 605, gbk("日期"), gbk("日期"), kTextHeight},
     };
+    // Each text must end inside its cell: before the next separator to its
+    // right, or the frame's edge.
+    const double frameRight = vertical ? 1005 : 1405;
+    auto cellRight = [&](double x) {
+        for (double s : vertical ? verticalSeparators : horizontalSeparators)
+            if (s > x)
+                return s;
+        return frameRight;
+    };
     const double companyX = vertical ? -195 : -595;
     const auto [firstRow, secondRow] = LayoutGenerator::splitCompanyName(company.name);
-    e.text(firstRow, companyX, U);
+    e.textWithin(firstRow, companyX, U, cellRight(companyX));
     if (company.name.size() >= 11)
-        e.text(secondRow, companyX, V);
+        e.textWithin(secondRow, companyX, V, cellRight(companyX));
     for (const Column &c : columns) {
         const double x = vertical ? c.vx : c.hx;
-        e.text(c.upper, x, U);
-        e.text(c.lower, x, V, c.lowerHeight);
+        e.textWithin(c.upper, x, U, cellRight(x));
+        e.textWithin(c.lower, x, V, cellRight(x), c.lowerHeight);
     }
-    if (vertical) {
-        e.text(in.preparedDate, 915, 1575, kSmallTextHeight);
-        e.text(in.reviewDate, 915, 1545, kSmallTextHeight);
-    } else {
-        e.text(in.preparedDate, 665, 975, kSmallTextHeight);
-        e.text(in.reviewDate, 665, 945, kSmallTextHeight);
-    }
+    const double dateX = vertical ? 915 : 665;
+    e.textWithin(in.preparedDate, dateX, vertical ? 1575 : 975, cellRight(dateX), kSmallTextHeight);
+    e.textWithin(in.reviewDate, dateX, vertical ? 1545 : 945, cellRight(dateX), kSmallTextHeight);
 }
 
 } // namespace
@@ -244,8 +259,9 @@ std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
         return ExportRefusal::information(LayoutMessages::notSaved());
     if (const QString unsafe = OutputPaths::unsafeNameMessage(names); !unsafe.isEmpty())
         return ExportRefusal::information(unsafe);
-    // Courses whose heights all read 0 give no scale for the development.
-    if (LayoutGeometry::totalLength(in) == 0)
+    // Courses whose heights add up to 0 or less (a negative height can only
+    // come from an edited file) give no scale for the development.
+    if (LayoutGeometry::totalLength(in) <= 0)
         return ExportRefusal::error(LayoutMessages::zeroTotalHeight());
     // A vessel type that is neither vertical nor horizontal is refused before
     // the file is created: a drawing holding only its tables would replace the
@@ -272,7 +288,10 @@ void LayoutExport::generate(ExportRun &run)
     for (const LayoutText &t : geometry.angleLabels())
         e.text(t);
     for (const LayoutHeadView &view : geometry.headViews()) {
-        e &= output.circle(view.cx, view.cy, view.radius);
+        // Without a head diameter there is no circle to draw: the library
+        // refuses a radius of 0.
+        if (view.radius > 0)
+            e &= output.circle(view.cx, view.cy, view.radius);
         e.line(view.horizontalCentreLine);
         e.line(view.verticalCentreLine);
         for (const LayoutText &t : view.labels)
