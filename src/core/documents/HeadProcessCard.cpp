@@ -1,5 +1,7 @@
 #include "core/documents/HeadProcessCard.h"
 
+#include "core/documents/DocumentMessages.h"
+
 #include "core/documents/ProcessCardFrame.h"
 #include "core/documents/ProcessFileInputs.h"
 #include "core/word/WordDocument.h"
@@ -12,7 +14,6 @@
 namespace zelvan {
 
 QString HeadProcessCard::title() { return QStringLiteral("容器生产过程卡(封头)"); }
-QString HeadProcessCard::messageNoHeadType() { return QStringLiteral("由于没有选择封头类型，所以使用默认的椭圆封头图！"); }
 
 QString HeadProcessCard::picturePath(const QString &programDirectory, const std::string &headType, bool &known)
 {
@@ -82,7 +83,7 @@ void HeadProcessCard::write(WordDocument &document, const ProcessFileInputs &in)
     bool known = false;
     const QString picture = picturePath(in.programDirectory(), in.record().field(Field::FirstHeadType), known);
     if (!known)
-        in.prompter().information(messageNoHeadType());
+        in.prompter().information(DocumentMessages::noHeadType());
 
     ProcessCardFrame::writeTitle(document, title());
     ProcessCardFrame::writeSketchHeader(document, in, in.field(Field::FirstHeadMaterial), picture, false);

@@ -17,7 +17,6 @@ public:
     static void write(WordDocument &document, const ProcessFileInputs &inputs);
 
     static QString title(); // "容器生产过程卡(封头)"
-    static QString messageNoHeadType(); // "由于没有选择封头类型，所以使用默认的椭圆封头图！"
     // The head picture under the program directory; the ellipse picture for
     // a type without one (`known` false then).
     static QString picturePath(const QString &programDirectory, const std::string &headType, bool &known);

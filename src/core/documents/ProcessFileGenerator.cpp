@@ -1,5 +1,7 @@
 #include "core/documents/ProcessFileGenerator.h"
 
+#include "core/documents/DocumentMessages.h"
+
 #include "core/documents/AccessoryCard.h"
 #include "core/documents/AssemblyCard.h"
 #include "core/documents/HeadProcessCard.h"
@@ -24,44 +26,30 @@ namespace zelvan {
 
 QString ProcessFileGenerator::fullFileSuffix() { return QStringLiteral("-产品工艺文件.doc"); }
 QString ProcessFileGenerator::shellPartSuffix() { return QStringLiteral("-产品工艺文件-筒体部分.doc"); }
-QString ProcessFileGenerator::messageUnsaved() { return QStringLiteral("导出Word前请先保存项目！"); }
-QString ProcessFileGenerator::messageNoExternalForm() { return QStringLiteral("请选择一种容器外设形式！"); }
-QString ProcessFileGenerator::messageNoStandard() { return QStringLiteral("请选择所需的标准和规范！"); }
-QString ProcessFileGenerator::messageNoTestPressure() { return QStringLiteral("请输入大于0的强度试验压力！"); }
-QString ProcessFileGenerator::questionExport() { return QStringLiteral("即将导出为Word文件，是否继续？"); }
-QString ProcessFileGenerator::progressCover() { return QStringLiteral("正在生成封面......"); }
-QString ProcessFileGenerator::progressTechnicalCharacteristics() { return QStringLiteral("正在生成容器技术特性表......"); }
-QString ProcessFileGenerator::progressHeadCard() { return QStringLiteral("正在生成容器生产过程卡(封头)......"); }
-QString ProcessFileGenerator::progressNozzleCards() { return QStringLiteral("正在生成容器生产过程卡(接管法兰预制及补强圈预制)......"); }
-QString ProcessFileGenerator::progressAccessoryCard() { return QStringLiteral("正在生成容器生产过程卡(附件预制)......"); }
-QString ProcessFileGenerator::progressAssemblyCard() { return QStringLiteral("正在生成容器生产过程卡(总装)......"); }
-QString ProcessFileGenerator::progressPressureTestCard() { return QStringLiteral("正在生成容器生产过程卡(试压、油漆、入库)......"); }
-QString ProcessFileGenerator::progressShellCard() { return QStringLiteral("正在生成容器生产过程卡(筒体)......"); }
-QString ProcessFileGenerator::progressSaving() { return QStringLiteral("正在保存文档......"); }
 
 std::vector<ProcessFileSection> ProcessFileGenerator::fullFileSections()
 {
     return {
-        {progressCover(), &ProcessFileCover::write},
-        {progressTechnicalCharacteristics(), &TechnicalCharacteristicsTable::write},
-        {progressHeadCard(), &HeadProcessCard::write},
+        {DocumentMessages::progressCover(), &ProcessFileCover::write},
+        {DocumentMessages::progressTechnicalCharacteristics(), &TechnicalCharacteristicsTable::write},
+        {DocumentMessages::progressHeadCard(), &HeadProcessCard::write},
         // The nozzle and ring cards are one step of the run.
-        {progressNozzleCards(),
+        {DocumentMessages::progressNozzleCards(),
          [](WordDocument &document, const ProcessFileInputs &inputs) {
              NozzleFlangeCard::write(document, inputs);
              ReinforcementRingCard::write(document, inputs);
          }},
-        {progressAccessoryCard(), &AccessoryCard::write},
-        {progressAssemblyCard(), &AssemblyCard::write},
-        {progressPressureTestCard(), &PressureTestCard::write},
+        {DocumentMessages::progressAccessoryCard(), &AccessoryCard::write},
+        {DocumentMessages::progressAssemblyCard(), &AssemblyCard::write},
+        {DocumentMessages::progressPressureTestCard(), &PressureTestCard::write},
     };
 }
 
 std::vector<ProcessFileSection> ProcessFileGenerator::shellPartSections()
 {
     return {
-        {progressCover(), &ProcessFileCover::write},
-        {progressShellCard(), &ShellProcessCard::write},
+        {DocumentMessages::progressCover(), &ProcessFileCover::write},
+        {DocumentMessages::progressShellCard(), &ShellProcessCard::write},
     };
 }
 
@@ -70,6 +58,11 @@ ProcessFileGenerator::ProcessFileGenerator(const ProjectRecord &record, const Co
     , m_company(company)
     , m_prompter(prompter)
 {
+}
+
+QString ProcessFileGenerator::question() const
+{
+    return DocumentMessages::exportQuestion();
 }
 
 ExportResult ProcessFileGenerator::run()
@@ -83,7 +76,7 @@ std::optional<ExportRefusal> ProcessFileGenerator::checkBeforeQuestion()
     m_shell = OutputPaths::build(m_record, shellPartSuffix(), m_outputDirectory);
     // The project directory exists only after the first save.
     if (m_full.directory.isEmpty())
-        return ExportRefusal::information(messageUnsaved());
+        return ExportRefusal::information(DocumentMessages::notSaved());
     // A name that would leave the project directory is refused before any
     // other check, so nothing can be written outside it.
     if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
@@ -91,17 +84,17 @@ std::optional<ExportRefusal> ProcessFileGenerator::checkBeforeQuestion()
     ProcessCardLists lists;
     lists.load(programDirectory());
     if (!ProcessCardPageModel::hasExternalForm(m_record, lists.externalForms))
-        return ExportRefusal::information(messageNoExternalForm());
+        return ExportRefusal::information(DocumentMessages::noExternalForm());
     m_standards.clear();
     for (const std::string &name : ProcessCardPageModel::checkedStandardNames(m_record, lists.standards))
         m_standards.append(fromGbk(name));
     if (m_standards.isEmpty())
-        return ExportRefusal::information(messageNoStandard());
+        return ExportRefusal::information(DocumentMessages::noStandard());
     // The test card states the test pressure and sizes the gauges from it:
     // without a positive number the file would order a test at "MPa" with
     // gauges of 0~0MPa.
     if (!PressureTestCard::isUsableTestPressure(m_record.process(ProcessField::TestPressure)))
-        return ExportRefusal::information(messageNoTestPressure());
+        return ExportRefusal::information(DocumentMessages::noTestPressure());
     return std::nullopt;
 }
 
@@ -133,7 +126,7 @@ QString ProcessFileGenerator::writeFile(const QString &path, const std::vector<P
             run.progress(section.progressText);
             section.write(*document, inputs);
         }
-        run.progress(progressSaving());
+        run.progress(DocumentMessages::progressSaving());
         document->saveAs(path);
     } catch (const WordError &error) {
         run.progress(QString());
