@@ -8,12 +8,15 @@
 #include "gui/widgets/GrooveFormLists.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/TextCodec.h"
+#include "core/word/WordDocument.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zelvan;
@@ -399,4 +402,17 @@ TEST_F(CardPage, ExportRefusalsAfterTheQuestion)
     prompter.answerNo();
     page->exportWord();
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("即将导出为Word文件，是否继续？")});
+
+    // Saved, but the word processor cannot start: said once, nothing written.
+    QTemporaryDir directory;
+    doc.record().setField(Field::ProjectDirectory, toGbk(directory.path() + QLatin1Char('/')));
+    doc.record().setField(Field::ProjectName, "P1");
+    doc.record().setField(Field::VesselName, gbk("罐"));
+    WordDocument::setStartFailureForTesting(true);
+    prompter.clear();
+    prompter.answerYes();
+    page->exportWord();
+    WordDocument::setStartFailureForTesting(false);
+    EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("CreateDispatch failed.")}));
+    EXPECT_TRUE(QDir(directory.path()).isEmpty());
 }
