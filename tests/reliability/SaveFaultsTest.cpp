@@ -5,6 +5,7 @@
 // project stays marked modified so it is not lost on close.
 #include "FaultFolder.h"
 
+#include "core/project/ProjectMessages.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/ProjectArchive.h"
 #include "core/project/TextCodec.h"
@@ -47,7 +48,7 @@ QByteArray archiveBytes(const ProjectRecord &record)
 
 bool isSaveFailureMessage(const QString &message, const QString &path)
 {
-    return message == ProjectFile::messageSaveFailed() || message == ProjectFile::messageAccessDenied(path);
+    return message == ProjectMessages::saveFailed() || message == ProjectMessages::accessDenied(path);
 }
 
 struct WriteLimit {

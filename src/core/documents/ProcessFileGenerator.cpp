@@ -1,10 +1,15 @@
 #include "core/documents/ProcessFileGenerator.h"
 
+#include "core/documents/AccessoryCard.h"
+#include "core/documents/AssemblyCard.h"
 #include "core/documents/HeadProcessCard.h"
+#include "core/documents/NozzleFlangeCard.h"
+#include "core/documents/PressureTestCard.h"
 #include "core/documents/ProcessCardLists.h"
 #include "core/documents/ProcessCardPageModel.h"
 #include "core/documents/ProcessFileCover.h"
 #include "core/documents/ProcessFileInputs.h"
+#include "core/documents/ReinforcementRingCard.h"
 #include "core/documents/ShellProcessCard.h"
 #include "core/documents/TechnicalCharacteristicsTable.h"
 #include "core/word/WordDocument.h"
@@ -22,10 +27,15 @@ QString ProcessFileGenerator::shellPartSuffix() { return QStringLiteral("-产品
 QString ProcessFileGenerator::messageUnsaved() { return QStringLiteral("导出Word前请先保存项目！"); }
 QString ProcessFileGenerator::messageNoExternalForm() { return QStringLiteral("请选择一种容器外设形式！"); }
 QString ProcessFileGenerator::messageNoStandard() { return QStringLiteral("请选择所需的标准和规范！"); }
+QString ProcessFileGenerator::messageNoTestPressure() { return QStringLiteral("请输入大于0的强度试验压力！"); }
 QString ProcessFileGenerator::questionExport() { return QStringLiteral("即将导出为Word文件，是否继续？"); }
 QString ProcessFileGenerator::progressCover() { return QStringLiteral("正在生成封面......"); }
 QString ProcessFileGenerator::progressTechnicalCharacteristics() { return QStringLiteral("正在生成容器技术特性表......"); }
 QString ProcessFileGenerator::progressHeadCard() { return QStringLiteral("正在生成容器生产过程卡(封头)......"); }
+QString ProcessFileGenerator::progressNozzleCards() { return QStringLiteral("正在生成容器生产过程卡(接管法兰预制及补强圈预制)......"); }
+QString ProcessFileGenerator::progressAccessoryCard() { return QStringLiteral("正在生成容器生产过程卡(附件预制)......"); }
+QString ProcessFileGenerator::progressAssemblyCard() { return QStringLiteral("正在生成容器生产过程卡(总装)......"); }
+QString ProcessFileGenerator::progressPressureTestCard() { return QStringLiteral("正在生成容器生产过程卡(试压、油漆、入库)......"); }
 QString ProcessFileGenerator::progressShellCard() { return QStringLiteral("正在生成容器生产过程卡(筒体)......"); }
 QString ProcessFileGenerator::progressSaving() { return QStringLiteral("正在保存文档......"); }
 
@@ -35,6 +45,15 @@ std::vector<ProcessFileSection> ProcessFileGenerator::fullFileSections()
         {progressCover(), &ProcessFileCover::write},
         {progressTechnicalCharacteristics(), &TechnicalCharacteristicsTable::write},
         {progressHeadCard(), &HeadProcessCard::write},
+        // The nozzle and ring cards are one step of the run.
+        {progressNozzleCards(),
+         [](WordDocument &document, const ProcessFileInputs &inputs) {
+             NozzleFlangeCard::write(document, inputs);
+             ReinforcementRingCard::write(document, inputs);
+         }},
+        {progressAccessoryCard(), &AccessoryCard::write},
+        {progressAssemblyCard(), &AssemblyCard::write},
+        {progressPressureTestCard(), &PressureTestCard::write},
     };
 }
 
@@ -78,6 +97,11 @@ std::optional<ExportRefusal> ProcessFileGenerator::checkBeforeQuestion()
         m_standards.append(fromGbk(name));
     if (m_standards.isEmpty())
         return ExportRefusal::information(messageNoStandard());
+    // The test card states the test pressure and sizes the gauges from it:
+    // without a positive number the file would order a test at "MPa" with
+    // gauges of 0~0MPa.
+    if (!PressureTestCard::isUsableTestPressure(m_record.process(ProcessField::TestPressure)))
+        return ExportRefusal::information(messageNoTestPressure());
     return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 #include "core/project/ProjectArchive.h"
+#include "core/project/ProjectMessages.h"
 
 #include "core/project/TextCodec.h"
 
@@ -296,10 +297,6 @@ ReadStatus read(std::string_view bytes, ProjectRecord &record, CompanyInfo &comp
 
 namespace ProjectFile {
 
-QString messageUnexpectedFormat() { return QStringLiteral("非预期的文件格式。"); }
-QString messageNotFound(const QString &path) { return QStringLiteral("没有找到 %1。").arg(QDir::toNativeSeparators(path)); }
-QString messageAccessDenied(const QString &path) { return QStringLiteral("对 %1 的存取被拒绝。").arg(QDir::toNativeSeparators(path)); }
-QString messageSaveFailed() { return QStringLiteral("保存文档失败。"); }
 
 namespace {
 // No project this program writes comes near this; a larger file is not one
@@ -313,8 +310,8 @@ QString openFailureMessage(const QString &path, const QFileDevice &)
     // name) is an access failure.
     const QFileInfo info(path);
     if (!info.exists() && !QFileInfo(info.absolutePath()).isDir())
-        return messageNotFound(path);
-    return messageAccessDenied(path);
+        return ProjectMessages::notFound(path);
+    return ProjectMessages::accessDenied(path);
 }
 } // namespace
 
@@ -322,20 +319,20 @@ FileResult load(const QString &path, ProjectRecord &record, CompanyInfo &company
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return FileResult::failure(messageNotFound(path));
+        return FileResult::failure(ProjectMessages::notFound(path));
     if (info.isDir())
-        return FileResult::failure(messageAccessDenied(path));
+        return FileResult::failure(ProjectMessages::accessDenied(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::failure(openFailureMessage(path, file));
     if (file.size() > kMaxProjectFileSize)
-        return FileResult::failure(messageUnexpectedFormat());
+        return FileResult::failure(ProjectMessages::unexpectedFormat());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(messageAccessDenied(path));
+        return FileResult::failure(ProjectMessages::accessDenied(path));
     const auto status = ProjectArchive::read(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), record, company);
     if (status != ProjectArchive::ReadStatus::Ok)
-        return FileResult::failure(messageUnexpectedFormat());
+        return FileResult::failure(ProjectMessages::unexpectedFormat());
     return FileResult::success();
 }
 

@@ -36,11 +36,6 @@ void appendText(std::string &out, std::string_view text);
 // File-level load and save with the user-facing failure messages.
 namespace ProjectFile {
 
-QString messageUnexpectedFormat();          // "非预期的文件格式。"
-QString messageNotFound(const QString &path);     // "没有找到 %1。"
-QString messageAccessDenied(const QString &path); // "对 %1 的存取被拒绝。"
-QString messageSaveFailed();                // "保存文档失败。"
-
 // Reads `path` into `record`/`company`; on failure both are unchanged.
 FileResult load(const QString &path, ProjectRecord &record, CompanyInfo &company);
 // Writes atomically: a temporary file in the same folder, then a rename, so
