@@ -27,4 +27,15 @@ void printError(const QString &text);
 // message and returns false.
 bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company);
 
+// The arguments of a document export, "PROJECT.pcp [--out-dir DIR]": the
+// project loaded, and the directory (absolute, with its separator) that
+// stands in for the project directory for this run, empty when not given.
+struct ExportArguments {
+    ProjectRecord record;
+    CompanyInfo company = CompanyInfo::initial();
+    QString outDir;
+};
+// Prints the usage of `command` or the load failure and returns false.
+bool readExportArguments(const QStringList &args, const char *command, ExportArguments &out);
+
 } // namespace zelvan::cli

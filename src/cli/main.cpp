@@ -4,6 +4,7 @@
 
 #include "core/project/ProjectArchive.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -42,6 +43,30 @@ bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &compan
     if (!loaded.ok)
         printError(loaded.message);
     return loaded.ok;
+}
+
+bool readExportArguments(const QStringList &args, const char *command, ExportArguments &out)
+{
+    QString projectPath;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--out-dir") && i + 1 < args.size()) {
+            out.outDir = args.at(++i);
+        } else if (projectPath.isEmpty() && !args.at(i).startsWith(QLatin1String("--"))) {
+            projectPath = args.at(i);
+        } else {
+            projectPath.clear();
+            break;
+        }
+    }
+    if (projectPath.isEmpty()) {
+        printError(QStringLiteral("usage: zelvan-cli %1 PROJECT.pcp [--out-dir DIR]").arg(QLatin1String(command)));
+        return false;
+    }
+    if (!loadProject(projectPath, out.record, out.company))
+        return false;
+    if (!out.outDir.isEmpty())
+        out.outDir = QDir(out.outDir).absolutePath() + QLatin1Char('/');
+    return true;
 }
 
 } // namespace zelvan::cli

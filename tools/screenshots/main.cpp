@@ -9,6 +9,7 @@
 #include "gui/dialogs/LayoutDialog.h"
 #include "gui/pages/CZelvanView.h"
 #include "gui/pages/PageHost.h"
+#include "gui/pages/WeldingCardPage.h"
 #include "gui/dialogs/QualificationLibraryDialog.h"
 #include "core/project/CZelvanDoc.h"
 
@@ -18,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -82,6 +84,13 @@ int main(int argc, char *argv[])
     }
     view->pageHost()->tabs()->setCurrentIndex(7);
     ok = save(frame, out + "/page-process-card.png") && ok;
+    // The welding procedure cards with the first card clicked: its own
+    // consumables and parameters below.
+    zelvan::WeldingCardPage *cards = view->pageHost()->weldingCardPage();
+    view->pageHost()->tabs()->setCurrentIndex(8);
+    cards->cards().list()->selectRow(0);
+    cards->showRowsOfSelectedCard();
+    ok = save(frame, out + "/page-welding-cards.png") && ok;
 
     zelvan::LayoutDialog layout(view->document().record(), zelvanApp.company(), prompter, frame);
     layout.show();

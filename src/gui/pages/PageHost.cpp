@@ -6,6 +6,7 @@
 #include "gui/pages/PlatePage.h"
 #include "gui/pages/ProcessCardPage.h"
 #include "gui/pages/ShellCoursePage.h"
+#include "gui/pages/WeldingCardPage.h"
 
 #include <QScrollArea>
 #include <QTabWidget>
@@ -44,7 +45,8 @@ PageHost::PageHost(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     m_tabs->addTab(new QWidget, QStringLiteral("焊缝参数"));
     m_processCard = new ProcessCardPage(doc, prompter);
     m_tabs->addTab(scrollable(m_processCard), QStringLiteral("产品工艺卡"));
-    m_tabs->addTab(new QWidget, QStringLiteral("焊接工艺卡"));
+    m_weldingCards = new WeldingCardPage(doc, prompter);
+    m_tabs->addTab(scrollable(m_weldingCards), QStringLiteral("焊接工艺卡"));
     m_tabs->addTab(new QWidget, QStringLiteral("塔器参数"));
     m_tabs->setCurrentIndex(0);
     auto *layout = new QVBoxLayout(this);

@@ -14,6 +14,7 @@ class PlatePage;
 class ProcessCardPage;
 class Prompter;
 class ShellCoursePage;
+class WeldingCardPage;
 
 // The second tab of a project window: the ten record pages, created once
 // with the window in the order of their tabs.
@@ -29,6 +30,7 @@ public:
     NozzlePage *nozzlePage() const { return m_nozzles; }
     PlatePage *platePage() const { return m_plates; }
     ProcessCardPage *processCardPage() const { return m_processCard; }
+    WeldingCardPage *weldingCardPage() const { return m_weldingCards; }
     QWidget *page(int index) const;
 
 private:
@@ -39,6 +41,7 @@ private:
     NozzlePage *m_nozzles;
     PlatePage *m_plates;
     ProcessCardPage *m_processCard;
+    WeldingCardPage *m_weldingCards;
 };
 
 } // namespace zelvan

@@ -1,6 +1,7 @@
 #include "gui/widgets/ListEditController.h"
 
 #include "core/project/CZelvanDoc.h"
+#include "core/project/ListRowStore.h"
 #include "core/project/Prompter.h"
 #include "core/project/TextCodec.h"
 
@@ -22,6 +23,14 @@ namespace {
 constexpr int kStoredRole = Qt::UserRole + 1;
 
 QString info() { return Prompter::titleInformation(); }
+
+ListRowStore::Row gbkRow(const QStringList &row)
+{
+    ListRowStore::Row cells;
+    for (const QString &cell : row)
+        cells.push_back(toGbk(cell));
+    return cells;
+}
 } // namespace
 
 ListEditController::ListEditController(CZelvanDoc &doc, TableId table, Prompter &prompter, QWidget *page)
@@ -158,19 +167,36 @@ QStringList ListEditController::composeRow() const
     return row;
 }
 
-QString ListEditController::firstFailedCheck(const QStringList &row) const
+QString ListEditController::firstFailedCheck(const QStringList &row, int replacing) const
 {
     for (const auto &required : m_required)
         if (controlIsEmpty(required.first))
             return required.second;
     if (m_extraCheck)
-        return m_extraCheck(row);
+        if (const QString failed = m_extraCheck(row); !failed.isEmpty())
+            return failed;
+    if (m_store)
+        return m_store->refusal(gbkRow(row), replacing);
     return QString();
+}
+
+bool ListEditController::tableFull() const
+{
+    return m_store ? m_store->full() : m_list->rowCount() >= m_doc.record().table(m_table).capacity();
 }
 
 void ListEditController::loadFromRecord()
 {
     m_list->setRowCount(0);
+    if (m_store) {
+        for (const ListRowStore::Row &row : m_store->listedRows()) {
+            QStringList cells;
+            for (const std::string &cell : row)
+                cells.append(fromGbk(cell));
+            appendRow(cells);
+        }
+        return;
+    }
     const Table &table = m_doc.record().table(m_table);
     const int n = table.rowCount();
     for (int r = 0; r < n; ++r) {
@@ -263,12 +289,19 @@ void ListEditController::add()
         return;
     }
     const int capacity = m_doc.record().table(m_table).capacity();
-    if (m_list->rowCount() >= capacity) {
+    if (tableFull()) {
         m_prompter.message(info(), capacityMessage(capacity), Prompter::Icon::Warning);
         return;
     }
-    appendRow(row);
-    copyBackToRecord();
+    if (m_store) {
+        m_store->add(gbkRow(row));
+        loadFromRecord();
+        m_list->scrollToBottom();
+        emit changed();
+    } else {
+        appendRow(row);
+        copyBackToRecord();
+    }
     m_prompter.message(info(), QStringLiteral("数据添加成功！"), Prompter::Icon::None);
 }
 
@@ -284,8 +317,19 @@ void ListEditController::remove()
         m_prompter.message(info(), QStringLiteral("所选记录为空，无法删除！"), Prompter::Icon::None);
         return;
     }
-    if (!m_prompter.askYesNo(info(), QStringLiteral("是否删除选定记录？"), Prompter::Icon::Question))
+    QStringList first;
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        first.append(m_list->item(selected.first(), c) ? m_list->item(selected.first(), c)->text() : QString());
+    const QString question = m_deleteQuestion ? m_deleteQuestion(first) : QStringLiteral("是否删除选定记录？");
+    if (!m_prompter.askYesNo(info(), question, Prompter::Icon::Question))
         return;
+    if (m_store) {
+        m_store->remove(selected.first());
+        m_list->removeRow(selected.first());
+        m_prompter.message(info(), QStringLiteral("数据删除成功！"), Prompter::Icon::None);
+        emit changed();
+        return;
+    }
     for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
         m_list->removeRow(*it);
         m_prompter.message(info(), QStringLiteral("数据删除成功！"), Prompter::Icon::None);
@@ -299,7 +343,7 @@ void ListEditController::modify()
         return;
     const QList<int> selected = selectedRows();
     if (selected.isEmpty()) {
-        m_prompter.message(info(), m_modifyWithoutSelection, Prompter::Icon::None);
+        m_prompter.message(info(), m_modifyWithoutSelection, m_modifyWithoutSelectionIcon);
         return;
     }
     m_doc.setModifiedFlag(true);
@@ -322,6 +366,10 @@ void ListEditController::update()
 {
     if (!m_prompter.askYesNo(info(), QStringLiteral("是否更新选定记录？"), Prompter::Icon::Question))
         return;
+    if (m_store) {
+        updateInStore();
+        return;
+    }
     // Checked before the old row is removed, so an update whose entries
     // fail a check never loses the row being edited.
     m_doc.setModifiedFlag(true);
@@ -340,6 +388,35 @@ void ListEditController::update()
     } else {
         m_prompter.message(info(), failed, Prompter::Icon::None);
     }
+    setModifying(false);
+}
+
+void ListEditController::updateInStore()
+{
+    m_doc.setModifiedFlag(true);
+    const QStringList row = composeRow();
+    const QList<int> selected = selectedRows();
+    const int index = selected.isEmpty() ? -1 : selected.first();
+    const QString failed = firstFailedCheck(row, index);
+    if (!failed.isEmpty()) {
+        // The row being edited stays as it was, and so does modify mode.
+        m_prompter.message(info(), failed, Prompter::Icon::None);
+        return;
+    }
+    if (index < 0 && tableFull()) {
+        // The selection was cleared while editing: the entries would be a new row.
+        m_prompter.message(info(), capacityMessage(m_doc.record().table(m_table).capacity()), Prompter::Icon::Warning);
+        return;
+    }
+    if (index < 0)
+        m_store->add(gbkRow(row));
+    else
+        m_store->replace(index, gbkRow(row));
+    loadFromRecord();
+    if (index >= 0)
+        m_list->selectRow(index);
+    emit changed();
+    m_prompter.message(info(), QStringLiteral("数据添加成功！"), Prompter::Icon::None);
     setModifying(false);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/project/ProjectRecord.h"
+#include "core/project/Prompter.h"
 
 #include <QList>
 #include <QObject>
@@ -17,7 +18,7 @@ class QWidget;
 namespace zelvan {
 
 class CZelvanDoc;
-class Prompter;
+class ListRowStore;
 
 // The one list-editing mechanism of every table page: entry controls above
 // a report list, "添加" / "删除" / "保存", the context menu "修改记录" /
@@ -61,9 +62,22 @@ public:
     void setExtraCheck(std::function<QString(const QStringList &row)> check) { m_extraCheck = std::move(check); }
 
     // The qualification library words this message with an ASCII comma.
-    void setModifyWithoutSelectionMessage(const QString &text) { m_modifyWithoutSelection = text; }
+    void setModifyWithoutSelectionMessage(const QString &text, Prompter::Icon icon = Prompter::Icon::None)
+    {
+        m_modifyWithoutSelection = text;
+        m_modifyWithoutSelectionIcon = icon;
+    }
+    // A delete question that names the (first) selected row.
+    void setDeleteQuestion(std::function<QString(const QStringList &row)> question) { m_deleteQuestion = std::move(question); }
+    // Rows kept by `store` (not owned) instead of the whole table copied
+    // back: the list shows the store's rows, add, delete and update go
+    // through it (an update keeps the row's place), its refusal is checked
+    // after the required entries, and a delete removes the first selected
+    // row only. Set before the list is loaded.
+    void setRowStore(ListRowStore *store) { m_store = store; }
 
-    // Fills the list from the record (page creation).
+    // Fills the list from the record (page creation), or from the row store
+    // when there is one (also after the store changed what it shows).
     void loadFromRecord();
     // The rows as shown (Unicode).
     QList<QStringList> rows() const;
@@ -93,7 +107,9 @@ signals:
 
 private:
     QStringList composeRow() const;
-    QString firstFailedCheck(const QStringList &row) const;
+    QString firstFailedCheck(const QStringList &row, int replacing = -1) const;
+    bool tableFull() const;
+    void updateInStore();
     void appendRow(const QStringList &cells, const QList<QByteArray> &stored = {});
     void copyBackToRecord();
     QList<int> selectedRows() const;
@@ -114,6 +130,9 @@ private:
     std::function<void(const QStringList &)> m_loader;
     std::function<QString(const QStringList &)> m_extraCheck;
     QString m_modifyWithoutSelection = QStringLiteral("所选记录为空，无法修改！");
+    Prompter::Icon m_modifyWithoutSelectionIcon = Prompter::Icon::None;
+    std::function<QString(const QStringList &)> m_deleteQuestion;
+    ListRowStore *m_store = nullptr;
     bool m_modifying = false;
 };
 
