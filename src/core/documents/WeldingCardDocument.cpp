@@ -1,6 +1,7 @@
 #include "core/documents/WeldingCardDocument.h"
 
 #include "core/documents/ProductCoverPage.h"
+#include "core/documents/DocumentMessages.h"
 #include "core/documents/WeldingCardMessages.h"
 #include "core/documents/WeldingCardModel.h"
 #include "core/project/TextCodec.h"
@@ -96,7 +97,7 @@ ExportResult WeldingCardDocument::run()
 
 QString WeldingCardDocument::question() const
 {
-    return WeldingCardMessages::exportQuestion();
+    return DocumentMessages::exportQuestion();
 }
 
 std::optional<ExportRefusal> WeldingCardDocument::checkAfterQuestion()
@@ -106,7 +107,7 @@ std::optional<ExportRefusal> WeldingCardDocument::checkAfterQuestion()
     m_path = OutputPaths::build(m_record, WeldingCardMessages::fileSuffix(), m_outputDirectory);
     // The project directory exists only after the first save.
     if (m_path.directory.isEmpty())
-        return ExportRefusal::information(WeldingCardMessages::unsaved());
+        return ExportRefusal::information(DocumentMessages::notSaved());
     if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
         return ExportRefusal::information(unsafe);
     return std::nullopt;

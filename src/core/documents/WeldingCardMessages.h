@@ -43,11 +43,10 @@ inline QString deleteParameter(const QString &layer, const QString &diameter)
     return QStringLiteral("是否删除选定记录？层数: ") + layer + QStringLiteral("\t直径: ") + diameter;
 }
 
-// The card document.
+// The card document (its question and unsaved refusal are those of every
+// Word export, in DocumentMessages).
 inline QString fileSuffix() { return QStringLiteral("-焊接工艺卡.doc"); }
-inline QString exportQuestion() { return QStringLiteral("即将导出为Word文件，是否继续？"); }
 inline QString noCards() { return QStringLiteral("焊接工艺卡内容为空，无法导出！"); }
-inline QString unsaved() { return QStringLiteral("导出Word前请先保存项目！"); }
 inline QString coverTitle() { return QStringLiteral("产 品 焊 接 工 艺 卡"); }
 inline QString cardTitle() { return QStringLiteral("焊  接  工  艺  卡"); }
 
