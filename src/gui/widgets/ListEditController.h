@@ -95,6 +95,7 @@ private:
     QStringList composeRow() const;
     QString firstFailedCheck(const QStringList &row) const;
     void appendRow(const QStringList &cells, const QList<QByteArray> &stored = {});
+    void replaceRow(int row, const QStringList &cells);
     void copyBackToRecord();
     QList<int> selectedRows() const;
     void setModifying(bool modifying);

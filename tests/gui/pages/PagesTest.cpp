@@ -170,6 +170,7 @@ TEST_F(PageFixture, NozzleModifySplitsTheQuadrantWord)
     doc.record().table(TableId::Nozzles).assignRows({row});
     NozzlePage page(doc, prompter);
     page.editor().list()->selectRow(0);
+    prompter.answerYes();
     page.editor().modify();
     EXPECT_EQ(page.locationList->currentText(), QStringLiteral("下封头"));
     EXPECT_EQ(page.quadrantList->count(), 5);
