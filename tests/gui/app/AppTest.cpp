@@ -316,20 +316,44 @@ TEST(GeneratedFiles, MessagesAndOpening)
     empty.openSelected();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("文件列表为空，无法打开文件！"));
 
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
     GeneratedFiles files;
     files.kind = "2";
-    files.add(QStringLiteral("P-V-产品工艺文件.doc"), "/tmp/x/");
-    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), "/tmp/x/");
+    files.add(QStringLiteral("P-V-产品工艺文件.doc"), folder);
+    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), folder);
+    for (const auto &entry : files.entries) {
+        QFile f(entry.path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     GeneratedFilesDialog dialog(files, prompter);
     EXPECT_EQ(dialog.list()->topLevelItemCount(), 2);
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(0), "2");
     EXPECT_EQ(dialog.list()->headerItem()->text(2), QStringLiteral("所在目录"));
     dialog.openSelected();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("请选择想要打开的文件！"));
-    QString opened;
-    dialog.setOpener([&](const QString &path) { opened = path; return false; });
+
+    const QString cannotOpen = QStringLiteral("文件创建成功，但无法直接打开文件！可能原因：1.没有建立正确的文件关联；"
+                                              "2.没有安装相应的程序\n若已安装相应的应用程序，请在该程序中打开该文件！");
+    QStringList opened;
+    bool desktopOpens = false;
+    dialog.setOpener([&](const QString &path) { opened.append(path); return desktopOpens; });
     dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    // The desktop refuses: the long message.
+    prompter.clear();
     dialog.openSelected();
-    EXPECT_EQ(opened, QStringLiteral("/tmp/x/P-V-产品工艺文件-筒体部分.doc"));
-    EXPECT_TRUE(prompter.lastText().startsWith(QStringLiteral("文件创建成功，但无法直接打开文件！")));
+    EXPECT_EQ(opened, QStringList{folder + QStringLiteral("P-V-产品工艺文件-筒体部分.doc")});
+    EXPECT_EQ(prompter.texts(), QStringList{cannotOpen});
+    // The desktop opens it: nothing to say.
+    prompter.clear();
+    desktopOpens = true;
+    dialog.openSelected();
+    EXPECT_TRUE(prompter.entries.isEmpty());
+    // The file was deleted since the export: the same message, although the
+    // desktop would have reported success.
+    ASSERT_TRUE(QFile::remove(files.entries[1].path()));
+    opened.clear();
+    dialog.openSelected();
+    EXPECT_EQ(prompter.texts(), QStringList{cannotOpen});
+    EXPECT_EQ(prompter.entries.last().title, QStringLiteral("提示"));
 }

@@ -139,6 +139,56 @@ TEST_F(PageFixture, NozzleRangeBoundaries)
     EXPECT_EQ(doc.record().table(TableId::Nozzles).cell(1, NozzleColumn::Azimuth), gbk("三轴内100"));
 }
 
+// The entries the layout computes with: numbers, and a shell distance the
+// arcsine can take (first course 1200 wide, so radius 600; courses 2500 high).
+TEST_F(PageFixture, NozzleNumbersAndTheShellRadius)
+{
+    struct Case {
+        const char *what;
+        int location, quadrant;
+        const char *azimuth, *elevation;
+        const char16_t *expected;
+    };
+    const Case cases[] = {
+        {"elevation not a number", 0, 0, "100", "abc", u"标高必须为数字！"},
+        {"elevation with a unit", 0, 0, "100", "1200mm", u"标高必须为数字！"},
+        {"azimuth not a number", 0, 0, "1a", "100", u"方位坐标必须为数字！"},
+        {"head nozzle, elevation not a number", 1, 0, "100", "x", u"标高必须为数字！"},
+        {"shell distance beyond the radius", 0, 1, "601", "100", u"方位坐标不能大于筒体半径！"},
+        {"shell distance at the radius", 0, 1, "600", "100", u"数据添加成功！"},
+        {"decimal elevation", 0, 2, "10", "1200.5", u"数据添加成功！"},
+        {"height still checked first", 0, 1, "2500", "100", u"接管方位坐标或标高超过筒体总高度！请检查！"},
+        {"head distance is bounded by the head", 1, 0, "599", "10", u"数据添加成功！"},
+    };
+    NozzlePage page(doc, prompter);
+    for (const Case &c : cases) {
+        fillNozzle(page, c.location, c.quadrant, QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
+        page.editor().add();
+        EXPECT_EQ(prompter.lastText(), QString::fromUtf16(c.expected)) << c.what;
+    }
+    EXPECT_EQ(doc.record().table(TableId::Nozzles).countText(), "3");
+}
+
+TEST_F(PageFixture, LeavingTheHeadCentreLeavesNoQuadrantChosen)
+{
+    NozzlePage page(doc, prompter);
+    fillNozzle(page, 1, 4, "", "");
+    EXPECT_EQ(page.quadrantList->currentText(), QStringLiteral("圆心处"));
+    EXPECT_FALSE(page.azimuthEdit->isEnabled());
+    page.locationList->setCurrentIndex(0);
+    EXPECT_EQ(page.quadrantList->count(), 4);
+    EXPECT_EQ(page.quadrantList->currentIndex(), -1);
+    EXPECT_TRUE(page.azimuthEdit->isEnabled());
+    EXPECT_TRUE(page.elevationEdit->isEnabled());
+    page.editor().add();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("方位坐标象限不能为空!"));
+    EXPECT_EQ(doc.record().table(TableId::Nozzles).countText(), "");
+    // A quadrant other than the centre survives the same switch.
+    fillNozzle(page, 1, 2, "10", "10");
+    page.locationList->setCurrentIndex(0);
+    EXPECT_EQ(page.quadrantList->currentText(), QStringLiteral("三轴内"));
+}
+
 TEST_F(PageFixture, NozzleCheckOrderAndCentreQuadrant)
 {
     NozzlePage page(doc, prompter);
