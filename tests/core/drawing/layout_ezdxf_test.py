@@ -96,7 +96,9 @@ class LayoutEzdxf(unittest.TestCase):
         path = os.path.join(self.tmp, name + ".json")
         with open(path, "w", encoding="utf-8") as f:
             json.dump(p, f, ensure_ascii=False)
-        pcp = os.path.join(self.tmp, name + ".pcp")
+        # The tool writes beside the project file given, as the program does
+        # with an opened project.
+        pcp = os.path.join(directory, name + ".pcp")
         r = self.cli("from-json", path, pcp)
         self.assertEqual(r.returncode, 0, r.stderr)
         return pcp, directory
