@@ -199,7 +199,10 @@ class ProcessFileDocx(unittest.TestCase):
     def test_a_project_never_saved_is_written_beside_its_file(self):
         # Field 2 is empty, but the tool knows where the file is: as in the
         # program, an opened project's directory is the file's own.
-        project = self.project("unsaved")
+        folder = os.path.join(self.tmp, "never-saved")
+        os.makedirs(folder)
+        project = os.path.join(folder, "unsaved.pcp")
+        shutil.copy(self.project("unsaved"), project)
         result = self.run_cli("process-file", project)
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertNotIn("导出Word前请先保存项目！", result.stderr)
