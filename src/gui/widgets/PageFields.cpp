@@ -9,7 +9,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
-#include <QStatusTipEvent>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTextCursor>
 #include <QToolTip>
 #include <QValidator>
@@ -45,9 +46,10 @@ void explainRefusal(QWidget *field)
 {
     const QString message = nonGbkMessage();
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), message, field);
-    // Travels up to the main window, which shows it in its status bar.
-    QStatusTipEvent tip(message);
-    QCoreApplication::sendEvent(field, &tip);
+    // The pages sit in the main window: its status bar says it too, for a
+    // few seconds (a dialog has the tooltip only).
+    if (auto *main = qobject_cast<QMainWindow *>(field->window()))
+        main->statusBar()->showMessage(message, 5000);
 }
 
 // Drops what GBK cannot hold from whatever is typed or pasted.
