@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QHeaderView>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace zelvan;
@@ -356,4 +358,36 @@ TEST(GeneratedFiles, MessagesAndOpening)
     dialog.openSelected();
     EXPECT_EQ(prompter.texts(), QStringList{cannotOpen});
     EXPECT_EQ(prompter.entries.last().title, QStringLiteral("提示"));
+}
+
+// The list's grid lines come from a style sheet; the selected row must still
+// be drawn as selected, with its text readable on it.
+TEST(GeneratedFiles, TheSelectedRowStaysLegible)
+{
+    RecordingPrompter prompter;
+    GeneratedFiles files;
+    files.add(QStringLiteral("P-V-产品工艺文件.doc"), "/tmp/x/");
+    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), "/tmp/x/");
+    GeneratedFilesDialog dialog(files, prompter);
+    dialog.show();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    QCoreApplication::processEvents();
+    const QImage image = dialog.list()->viewport()->grab().toImage();
+    const QRect row = dialog.list()->visualItemRect(dialog.list()->topLevelItem(1));
+    const QRect unselected = dialog.list()->visualItemRect(dialog.list()->topLevelItem(0));
+    ASSERT_FALSE(row.isEmpty());
+    // The background of the selected row (its empty right end) differs from
+    // the unselected row's, and the row holds pixels of another colour: text.
+    const QPoint blank(row.right() - 3, row.center().y());
+    const QColor selectedBackground = image.pixelColor(blank);
+    EXPECT_NE(selectedBackground, image.pixelColor(QPoint(blank.x(), unselected.center().y())));
+    int textPixels = 0;
+    const QRect name(dialog.list()->header()->sectionPosition(1), row.top() + 2, 150, row.height() - 4);
+    for (int x = name.left(); x < name.right(); ++x)
+        for (int y = name.top(); y < name.bottom(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.lightness() - selectedBackground.lightness()) > 80)
+                ++textPixels;
+        }
+    EXPECT_GT(textPixels, 20);
 }
