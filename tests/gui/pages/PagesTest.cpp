@@ -9,6 +9,8 @@
 #include "gui/pages/PageHost.h"
 #include "gui/pages/ProjectInfoPage.h"
 #include "gui/pages/ShellCoursePage.h"
+#include "core/drawing/LayoutGeometry.h"
+#include "core/drawing/LayoutInputs.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/TextCodec.h"
 
@@ -95,6 +97,38 @@ TEST_F(PageFixture, ShellCourseTypeSelectionAndChecks)
     doc.record().setField(Field::ShellCourseTypeSelection, "x");
     ShellCoursePage other(doc, prompter);
     EXPECT_EQ(other.typeList->currentIndex(), -1);
+}
+
+// Correcting a course keeps the stack in order: course i still carries the
+// heat number of plate i on the layout drawing.
+TEST_F(PageFixture, CorrectingACourseKeepsItsPlaceAndItsHeatNumber)
+{
+    doc.record().table(TableId::ShellCourses).assignRows({{"1", gbk("圆筒形"), "1000", "12", "1200", "16MnR"},
+                                                          {"2", gbk("圆筒形"), "1500", "12", "1200", "16MnR"},
+                                                          {"3", gbk("圆筒形"), "800", "12", "1200", "16MnR"}});
+    doc.record().table(TableId::Plates).assignRows({{"1", "16MnR", "H-1", "6000", "1800", "12", "1"},
+                                                    {"2", "16MnR", "H-2", "6000", "1800", "12", "1"},
+                                                    {"3", "16MnR", "H-3", "6000", "1800", "12", "1"}});
+    ShellCoursePage page(doc, prompter);
+    page.editor().list()->selectRow(1);
+    prompter.answerYes();
+    page.editor().modify();
+    page.heightEdit->setText("1600");
+    prompter.answerYes();
+    page.editor().update();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
+
+    const Table &courses = doc.record().table(TableId::ShellCourses);
+    ASSERT_EQ(courses.countText(), "3");
+    EXPECT_EQ((std::vector<std::string>{courses.cell(0, 0), courses.cell(1, 0), courses.cell(2, 0)}),
+              (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ((std::vector<std::string>{courses.cell(0, 2), courses.cell(1, 2), courses.cell(2, 2)}),
+              (std::vector<std::string>{"1000", "1600", "800"}));
+    const LayoutInputs inputs = LayoutInputs::fromRecord(doc.record());
+    const LayoutGeometry geometry(inputs, VesselType::Vertical);
+    EXPECT_EQ(geometry.length(), 3400);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(geometry.heatNumber(i), "H-" + std::to_string(i + 1)) << i;
 }
 
 TEST_F(PageFixture, NozzleLocationsByVesselTypeAndOneCentreItem)
