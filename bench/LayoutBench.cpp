@@ -92,7 +92,7 @@ void BM_LayoutDrawingThroughCadIO(benchmark::State &state)
     for (auto _ : state) {
         SilentPrompter prompter;
         auto result = LayoutGenerator::generate(in, company, prompter);
-        if (result.status != LayoutGenerator::Status::Generated)
+        if (result.status != ExportResult::Status::Written)
             state.SkipWithError("generation failed");
         benchmark::DoNotOptimize(result);
     }

@@ -102,7 +102,7 @@ static void BM_ProductProcessFile(benchmark::State &state)
     int written = 0;
     for (auto _ : state) {
         ProcessFileGenerator generator(record, company, prompter);
-        written = generator.run().filesWritten;
+        written = static_cast<int>(generator.run().files.entries.size());
         benchmark::DoNotOptimize(written);
     }
     state.counters["files"] = written;

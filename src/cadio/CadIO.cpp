@@ -1,5 +1,5 @@
 // The C entry points of CadIO: each checks its handle against the files this
-// library has open and forwards to the document.
+// library has open and forwards to the document, behind an exception barrier.
 #include "CadIO.h"
 #include "DxfDocument.h"
 
@@ -29,12 +29,27 @@ DxfDocument *document(DxfHandle h)
     return openDocuments().count(doc) ? doc : nullptr;
 }
 
-template <typename F>
-int call(DxfHandle h, F &&f)
+// No C++ exception may cross the C interface: the caller may not be C++ at
+// all. Whatever a call throws (out of memory while collecting a drawing, a
+// failing lock) turns into the call's failure result.
+template <typename Result, typename F>
+Result guarded(Result failure, F &&f) noexcept
 {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    DxfDocument *doc = document(h);
-    return doc && f(*doc) ? 1 : 0;
+    try {
+        return f();
+    } catch (...) {
+        return failure;
+    }
+}
+
+template <typename F>
+int call(DxfHandle h, F &&f) noexcept
+{
+    return guarded(0, [&] {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        DxfDocument *doc = document(h);
+        return doc && f(*doc) ? 1 : 0;
+    });
 }
 
 std::string_view text(const char *s)
@@ -48,29 +63,34 @@ extern "C" {
 
 DxfHandle dxfCreateFile(const char *path)
 {
-    if (!path || !*path)
-        return nullptr;
-    auto doc = std::make_unique<DxfDocument>(path);
-    if (!doc->isOpen())
-        return nullptr;
-    std::lock_guard<std::mutex> lock(g_mutex);
-    DxfDocument *raw = doc.release();
-    openDocuments().insert(raw);
-    return raw;
+    return guarded<DxfHandle>(nullptr, [&]() -> DxfHandle {
+        if (!path || !*path)
+            return nullptr;
+        auto doc = std::make_unique<DxfDocument>(path);
+        if (!doc->isOpen())
+            return nullptr;
+        std::lock_guard<std::mutex> lock(g_mutex);
+        openDocuments().insert(doc.get()); // may throw: `doc` still owns the document then
+        return doc.release();
+    });
 }
 
 int dxfCloseFile(DxfHandle h)
 {
-    std::unique_ptr<DxfDocument> doc;
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        DxfDocument *raw = document(h);
-        if (!raw)
-            return 0;
-        openDocuments().erase(raw);
-        doc.reset(raw);
-    }
-    return doc->close() ? 1 : 0;
+    return guarded(0, [&] {
+        std::unique_ptr<DxfDocument> doc;
+        {
+            std::lock_guard<std::mutex> lock(g_mutex);
+            DxfDocument *raw = document(h);
+            if (!raw)
+                return 0;
+            openDocuments().erase(raw);
+            doc.reset(raw);
+        }
+        // A document that throws while being written is destroyed on the way
+        // out, which removes its temporary file.
+        return doc->close() ? 1 : 0;
+    });
 }
 
 int dxfSectionBegin(DxfHandle h, int32_t section)
@@ -145,6 +165,11 @@ int dxfText(DxfHandle h, const char *s, double x1, double y1, double x2, double 
         return s && d.text(s, x1, y1, x2, y2, height, rotation, horizontalJustification, verticalJustification,
                            generationFlags);
     });
+}
+
+int dxfTextWidthFactor(DxfHandle h, const char *s, double x, double y, double height, double widthFactor)
+{
+    return call(h, [&](DxfDocument &d) { return s && d.text(s, x, y, x, y, height, 0.0, 0, 0, 0, widthFactor); });
 }
 
 int dxfDimLinear(DxfHandle h, double x1, double y1, double x2, double y2, double xd, double yd, double angle,

@@ -130,6 +130,11 @@ CADIO_API int dxfCircle(DxfHandle h, double cx, double cy, double radius);
 CADIO_API int dxfText(DxfHandle h, const char *text, double x1, double y1, double x2, double y2,
                       double height, double rotation, int32_t horizontalJustification,
                       int32_t verticalJustification, int32_t generationFlags, int32_t reserved);
+// A left/baseline-aligned text at (x, y) whose characters are drawn
+// `widthFactor` times their normal width (greater than 0; below 1 narrows the
+// text to fit a space).
+CADIO_API int dxfTextWidthFactor(DxfHandle h, const char *text, double x, double y, double height,
+                                 double widthFactor);
 CADIO_API int dxfDimLinear(DxfHandle h, double x1, double y1, double x2, double y2, double xd, double yd,
                            double angle, const char *text);
 

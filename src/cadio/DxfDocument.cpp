@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -138,6 +139,192 @@ public:
 
     std::string out;
 };
+
+using Entity = DxfDocument::Entity;
+using Point = DxfDocument::Point;
+
+// A linear dimension's line: the measured points projected along the
+// dimension's direction onto the line through (xd, yd).
+struct DimensionLine {
+    DimensionLine(double x1, double y1, double x2, double y2, double xd, double yd, double angle)
+        : from{x1, y1}, to{x2, y2}
+    {
+        std::tie(ux, uy) = direction(angle);
+        t1 = (x1 - xd) * ux + (y1 - yd) * uy;
+        t2 = (x2 - xd) * ux + (y2 - yd) * uy;
+        q1 = {xd + t1 * ux, yd + t1 * uy};
+        q2 = {xd + t2 * ux, yd + t2 * uy};
+    }
+    double length() const { return std::fabs(t2 - t1); }
+
+    Point from, to; // the measured points
+    double ux = 1, uy = 0; // direction of the dimension line
+    double t1 = 0, t2 = 0; // the measured points' places along it, from (xd, yd)
+    Point q1, q2;          // their feet on the dimension line
+};
+
+// Where the DIMENSION entity says its text sits: the middle of the dimension
+// line, lifted to the side a reader looks at when the style puts the text
+// above the line.
+Point dimensionTextMiddle(const DxfDimStyleRecord &style, const DimensionLine &line, double xd, double yd)
+{
+    const double mid = (line.t1 + line.t2) / 2;
+    const double lift = style.textAbove ? style.textGap + style.textHeight / 2 : 0.0;
+    double nx = -line.uy, ny = line.ux;
+    // Text sits on the side a reader looks at: above, or left of a vertical line.
+    if (ny < -1e-9 || (std::fabs(ny) <= 1e-9 && nx > 0)) {
+        nx = -nx;
+        ny = -ny;
+    }
+    return {xd + mid * line.ux + nx * lift, yd + mid * line.uy + ny * lift};
+}
+
+// The entities of a dimension's geometry block, drawn on layer 0 in the
+// style's colours.
+class DimensionBlockBuilder {
+public:
+    DimensionBlockBuilder(const DxfDimStyleRecord &style, const DimensionLine &line) : m_style(style), m_line(line) {}
+
+    // Extension lines run from just off the measured point to a little past
+    // the dimension line; a point on the dimension line needs none.
+    void extensionLines()
+    {
+        const struct { Point p, q; } ext[2] = {{m_line.from, m_line.q1}, {m_line.to, m_line.q2}};
+        for (const auto &x : ext) {
+            const double dx = x.q.x - x.p.x, dy = x.q.y - x.p.y;
+            const double len = std::hypot(dx, dy);
+            if (len <= m_style.extLineOffset || len < 1e-9)
+                continue;
+            const double vx = dx / len, vy = dy / len;
+            addLine(x.p.x + vx * m_style.extLineOffset, x.p.y + vy * m_style.extLineOffset,
+                    x.q.x + vx * m_style.extLineExtension, x.q.y + vy * m_style.extLineExtension,
+                    m_style.extLineColor);
+        }
+    }
+
+    void dimensionLine() { addLine(m_line.q1.x, m_line.q1.y, m_line.q2.x, m_line.q2.y, m_style.dimLineColor); }
+
+    // Arrowheads point outwards from the middle; when two arrows do not fit
+    // between the extension lines they sit outside, pointing in.
+    void arrowheads()
+    {
+        const double length = m_line.length();
+        const double asz = m_style.arrowSize;
+        if (!(asz > 0 && length > 1e-9))
+            return;
+        const double t1 = m_line.t1, t2 = m_line.t2, ux = m_line.ux, uy = m_line.uy;
+        const double sx = (t2 >= t1 ? ux : -ux), sy = (t2 >= t1 ? uy : -uy); // from q1 towards q2
+        const bool outside = length < 2 * asz;
+        arrowhead(m_line.q1, outside ? sx : -sx, outside ? sy : -sy, m_style.arrowBlock1);
+        arrowhead(m_line.q2, outside ? -sx : sx, outside ? -sy : sy, m_style.arrowBlock2);
+    }
+
+    // The text: above the dimension line (or centred on it), turned so that
+    // it reads from the bottom or the right of the sheet.
+    void measurementText(double angle, const std::string &text)
+    {
+        std::string shown = text;
+        if (shown.empty() || shown == "<>") {
+            char buffer[64];
+            auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, m_line.length(), std::chars_format::fixed, 4);
+            (void)ec;
+            shown.assign(buffer, end);
+            while (!shown.empty() && shown.back() == '0')
+                shown.pop_back();
+            if (!shown.empty() && shown.back() == '.')
+                shown.pop_back();
+        }
+        double textAngle = std::fmod(angle, 360.0);
+        if (textAngle < 0)
+            textAngle += 360.0;
+        if (textAngle > 90.0 + 1e-9 && textAngle <= 270.0 + 1e-9)
+            textAngle -= 180.0;
+        const auto [tx, ty] = direction(textAngle);
+        const double nx = -ty, ny = tx; // "up" for the text
+        const double mx = (m_line.q1.x + m_line.q2.x) / 2, my = (m_line.q1.y + m_line.q2.y) / 2;
+        Entity t = entity(Entity::Text, m_style.textColor);
+        t.text = shown;
+        t.style = std::string(fieldText(m_style.textStyle, sizeof m_style.textStyle));
+        t.height = m_style.textHeight;
+        t.rotation = textAngle;
+        t.horizontal = 1;
+        if (m_style.textAbove) {
+            t.vertical = 1; // bottom of the text a gap above the line
+            t.alignment = {mx + nx * m_style.textGap, my + ny * m_style.textGap};
+        } else {
+            t.vertical = 2;
+            t.alignment = {mx, my};
+        }
+        t.insertion = t.alignment;
+        m_entities.push_back(std::move(t));
+    }
+
+    std::vector<Entity> take() { return std::move(m_entities); }
+
+private:
+    Entity entity(Entity::Kind kind, int color) const
+    {
+        Entity e;
+        e.kind = kind;
+        e.layer = "0";
+        e.color = color > 0 && color < 256 ? color : 0; // 0 = ByBlock
+        return e;
+    }
+
+    void addLine(double ax, double ay, double bx, double by, int color)
+    {
+        Entity e = entity(Entity::Line, color);
+        e.start = {ax, ay};
+        e.end = {bx, by};
+        m_entities.push_back(std::move(e));
+    }
+
+    // One arrowhead with its tip at `tip`, pointing along (dirx, diry); its
+    // base lies behind the tip. The style's block name picks the shape.
+    void arrowhead(Point tip, double dirx, double diry, const char *block)
+    {
+        const double asz = m_style.arrowSize;
+        const double bx = tip.x - dirx * asz, by = tip.y - diry * asz;
+        const double wx = -diry * asz / 6, wy = dirx * asz / 6;
+        const std::string_view name(block, strnlen(block, 512));
+        if (name.empty() || sameName(name, "ClosedFilled")) {
+            Entity s = entity(Entity::Solid, m_style.dimLineColor);
+            s.corners[0] = {bx + wx, by + wy};
+            s.corners[1] = tip;
+            s.corners[2] = {bx - wx, by - wy};
+            s.corners[3] = {bx - wx, by - wy};
+            m_entities.push_back(std::move(s));
+        } else if (sameName(name, "None")) {
+            return;
+        } else if (sameName(name, "Oblique") || sameName(name, "ArchTick")) {
+            const double h = asz / 2;
+            const double ox = (dirx - diry) * h * std::sqrt(0.5), oy = (diry + dirx) * h * std::sqrt(0.5);
+            addLine(tip.x - ox, tip.y - oy, tip.x + ox, tip.y + oy, m_style.dimLineColor);
+        } else {
+            // Open and closed arrows: drawn with lines.
+            const double ow = 3.0; // open arrows are wider than filled ones
+            addLine(tip.x, tip.y, bx + wx * ow / 2, by + wy * ow / 2, m_style.dimLineColor);
+            addLine(tip.x, tip.y, bx - wx * ow / 2, by - wy * ow / 2, m_style.dimLineColor);
+            if (sameName(name, "Closed") || sameName(name, "ClosedBlank"))
+                addLine(bx + wx * ow / 2, by + wy * ow / 2, bx - wx * ow / 2, by - wy * ow / 2, m_style.dimLineColor);
+        }
+    }
+
+    const DxfDimStyleRecord &m_style;
+    const DimensionLine &m_line;
+    std::vector<Entity> m_entities;
+};
+
+std::vector<Entity> dimensionBlockEntities(const DxfDimStyleRecord &style, const DimensionLine &line, double angle,
+                                           const std::string &text)
+{
+    DimensionBlockBuilder builder(style, line);
+    builder.extensionLines();
+    builder.dimensionLine();
+    builder.arrowheads();
+    builder.measurementText(angle, text);
+    return builder.take();
+}
 
 std::atomic<unsigned> g_tempCounter{0};
 
@@ -526,7 +713,8 @@ bool DxfDocument::line(double x1, double y1, double x2, double y2)
     if (!canDraw() || !finite({x1, y1, x2, y2}))
         return false;
     Entity e = newEntity(Entity::Line);
-    e.v[0] = x1; e.v[1] = y1; e.v[2] = x2; e.v[3] = y2;
+    e.start = {x1, y1};
+    e.end = {x2, y2};
     extend(x1, y1);
     extend(x2, y2);
     addEntity(std::move(e));
@@ -538,7 +726,8 @@ bool DxfDocument::circle(double cx, double cy, double radius)
     if (!canDraw() || !finite({cx, cy, radius}) || radius <= 0)
         return false;
     Entity e = newEntity(Entity::Circle);
-    e.v[0] = cx; e.v[1] = cy; e.v[2] = radius;
+    e.centre = {cx, cy};
+    e.radius = radius;
     extend(cx - radius, cy - radius);
     extend(cx + radius, cy + radius);
     addEntity(std::move(e));
@@ -550,7 +739,10 @@ bool DxfDocument::arc(double cx, double cy, double radius, double startAngle, do
     if (!canDraw() || !finite({cx, cy, radius, startAngle, endAngle}) || radius <= 0)
         return false;
     Entity e = newEntity(Entity::Arc);
-    e.v[0] = cx; e.v[1] = cy; e.v[2] = radius; e.v[3] = startAngle; e.v[4] = endAngle;
+    e.centre = {cx, cy};
+    e.radius = radius;
+    e.startAngle = startAngle;
+    e.endAngle = endAngle;
     extend(cx - radius, cy - radius);
     extend(cx + radius, cy + radius);
     addEntity(std::move(e));
@@ -563,8 +755,7 @@ bool DxfDocument::solid(const double x[4], const double y[4])
         return false;
     Entity e = newEntity(Entity::Solid);
     for (int i = 0; i < 4; ++i) {
-        e.v[2 * i] = x[i];
-        e.v[2 * i + 1] = y[i];
+        e.corners[i] = {x[i], y[i]};
         extend(x[i], y[i]);
     }
     addEntity(std::move(e));
@@ -572,9 +763,9 @@ bool DxfDocument::solid(const double x[4], const double y[4])
 }
 
 bool DxfDocument::text(std::string_view text, double x1, double y1, double x2, double y2, double height,
-                       double rotation, int horizontal, int vertical, int generationFlags)
+                       double rotation, int horizontal, int vertical, int generationFlags, double widthFactor)
 {
-    if (!canDraw() || !finite({x1, y1, x2, y2, height, rotation}))
+    if (!canDraw() || !finite({x1, y1, x2, y2, height, rotation, widthFactor}) || widthFactor <= 0)
         return false;
     const DxfTextStyleRecord *style = findStyle(m_textStyle);
     if (height <= 0 && style && style->fixedHeight > 0)
@@ -589,7 +780,9 @@ bool DxfDocument::text(std::string_view text, double x1, double y1, double x2, d
     e.horizontal = horizontal;
     e.vertical = vertical;
     e.flags = generationFlags & 6;
-    e.v[0] = x1; e.v[1] = y1; e.v[2] = x2; e.v[3] = y2;
+    e.widthFactor = widthFactor;
+    e.insertion = {x1, y1};
+    e.alignment = {x2, y2};
     // Viewers ignore the vertical flag of a TrueType style, so a vertical
     // style's texts are turned by the style's angle instead; a plain
     // left-aligned text is aligned at its end so that it runs down from its
@@ -598,13 +791,12 @@ bool DxfDocument::text(std::string_view text, double x1, double y1, double x2, d
         e.rotation += style->textAngle != 0.0 ? style->textAngle : 90.0;
         if (horizontal == 0 && vertical == 0) {
             e.horizontal = 2;
-            e.v[2] = x1;
-            e.v[3] = y1;
+            e.alignment = {x1, y1};
         }
     }
     extend(x1, y1);
     if (e.horizontal != 0 || e.vertical != 0)
-        extend(e.v[2], e.v[3]);
+        extend(e.alignment.x, e.alignment.y);
     addEntity(std::move(e));
     return true;
 }
@@ -620,6 +812,7 @@ bool DxfDocument::dimLinear(double x1, double y1, double x2, double y2, double x
     const DxfDimStyleRecord *style = findDimStyle(m_dimStyle);
     if (!style)
         return false;
+    const DimensionLine line(x1, y1, x2, y2, xd, yd, angle);
     Block block;
     block.name = "*D" + std::to_string(++m_dimensionCount);
     block.anonymous = true;
@@ -628,152 +821,19 @@ bool DxfDocument::dimLinear(double x1, double y1, double x2, double y2, double x
     e.style = m_dimStyle;
     e.block = block.name;
     e.rotation = angle;
-    buildDimensionBlock(block, *style, x1, y1, x2, y2, xd, yd, angle, e.text);
-    // v: first point, second point, definition point, text middle point.
-    const auto [ux, uy] = direction(angle);
-    const double t2 = (x2 - xd) * ux + (y2 - yd) * uy;
-    const double t1 = (x1 - xd) * ux + (y1 - yd) * uy;
-    e.v[0] = x1; e.v[1] = y1; e.v[2] = x2; e.v[3] = y2;
-    e.v[4] = xd + t2 * ux;
-    e.v[5] = yd + t2 * uy;
-    const double mid = (t1 + t2) / 2;
-    const double lift = style->textAbove ? style->textGap + style->textHeight / 2 : 0.0;
-    double nx = -uy, ny = ux;
-    // Text sits on the side a reader looks at: above, or left of a vertical line.
-    if (ny < -1e-9 || (std::fabs(ny) <= 1e-9 && nx > 0)) {
-        nx = -nx;
-        ny = -ny;
-    }
-    e.v[6] = xd + mid * ux + nx * lift;
-    e.v[7] = yd + mid * uy + ny * lift;
-    e.height = std::fabs(t2 - t1);
+    block.entities = dimensionBlockEntities(*style, line, angle, e.text);
+    e.first = {x1, y1};
+    e.second = {x2, y2};
+    e.definition = line.q2;
+    e.textMiddle = dimensionTextMiddle(*style, line, xd, yd);
+    e.measurement = line.length();
     extend(x1, y1);
     extend(x2, y2);
-    extend(e.v[4], e.v[5]);
-    extend(xd + t1 * ux, yd + t1 * uy);
+    extend(line.q2.x, line.q2.y);
+    extend(line.q1.x, line.q1.y);
     m_blocks.push_back(std::move(block));
     m_entities.push_back(std::move(e));
     return true;
-}
-
-void DxfDocument::buildDimensionBlock(Block &block, const DxfDimStyleRecord &style, double x1, double y1, double x2,
-                                      double y2, double xd, double yd, double angle, const std::string &text)
-{
-    const auto [ux, uy] = direction(angle);
-    const double t1 = (x1 - xd) * ux + (y1 - yd) * uy;
-    const double t2 = (x2 - xd) * ux + (y2 - yd) * uy;
-    const double q1x = xd + t1 * ux, q1y = yd + t1 * uy;
-    const double q2x = xd + t2 * ux, q2y = yd + t2 * uy;
-
-    auto entity = [&](Entity::Kind kind, int color) {
-        Entity e;
-        e.kind = kind;
-        e.layer = "0";
-        e.color = color > 0 && color < 256 ? color : 0; // 0 = ByBlock
-        return e;
-    };
-    auto addLine = [&](double ax, double ay, double bx, double by, int color) {
-        Entity e = entity(Entity::Line, color);
-        e.v[0] = ax; e.v[1] = ay; e.v[2] = bx; e.v[3] = by;
-        block.entities.push_back(std::move(e));
-    };
-
-    // Extension lines run from just off the measured point to a little past
-    // the dimension line; a point on the dimension line needs none.
-    const struct { double px, py, qx, qy; } ext[2] = {{x1, y1, q1x, q1y}, {x2, y2, q2x, q2y}};
-    for (const auto &x : ext) {
-        const double dx = x.qx - x.px, dy = x.qy - x.py;
-        const double len = std::hypot(dx, dy);
-        if (len <= style.extLineOffset || len < 1e-9)
-            continue;
-        const double vx = dx / len, vy = dy / len;
-        addLine(x.px + vx * style.extLineOffset, x.py + vy * style.extLineOffset,
-                x.qx + vx * style.extLineExtension, x.qy + vy * style.extLineExtension, style.extLineColor);
-    }
-
-    addLine(q1x, q1y, q2x, q2y, style.dimLineColor);
-
-    // Arrowheads point outwards from the middle; when two arrows do not fit
-    // between the extension lines they sit outside, pointing in.
-    const double length = std::fabs(t2 - t1);
-    const double asz = style.arrowSize;
-    if (asz > 0 && length > 1e-9) {
-        const double sx = (t2 >= t1 ? ux : -ux), sy = (t2 >= t1 ? uy : -uy); // from q1 towards q2
-        const bool outside = length < 2 * asz;
-        const struct { double x, y, dirx, diry; const char *name; } tips[2] = {
-            {q1x, q1y, outside ? sx : -sx, outside ? sy : -sy, style.arrowBlock1},
-            {q2x, q2y, outside ? -sx : sx, outside ? -sy : sy, style.arrowBlock2},
-        };
-        for (const auto &tip : tips) {
-            // (dirx, diry) is the way the arrow points; its base lies behind the tip.
-            const double bx = tip.x - tip.dirx * asz, by = tip.y - tip.diry * asz;
-            const double wx = -tip.diry * asz / 6, wy = tip.dirx * asz / 6;
-            const std::string_view name(tip.name, strnlen(tip.name, 512));
-            if (name.empty() || sameName(name, "ClosedFilled")) {
-                Entity s = entity(Entity::Solid, style.dimLineColor);
-                const double xs[4] = {bx + wx, tip.x, bx - wx, bx - wx};
-                const double ys[4] = {by + wy, tip.y, by - wy, by - wy};
-                for (int i = 0; i < 4; ++i) {
-                    s.v[2 * i] = xs[i];
-                    s.v[2 * i + 1] = ys[i];
-                }
-                block.entities.push_back(std::move(s));
-            } else if (sameName(name, "None")) {
-                continue;
-            } else if (sameName(name, "Oblique") || sameName(name, "ArchTick")) {
-                const double h = asz / 2;
-                const double ox = (tip.dirx - tip.diry) * h * std::sqrt(0.5), oy = (tip.diry + tip.dirx) * h * std::sqrt(0.5);
-                addLine(tip.x - ox, tip.y - oy, tip.x + ox, tip.y + oy, style.dimLineColor);
-            } else {
-                // Open and closed arrows: drawn with lines.
-                const double ow = 3.0; // open arrows are wider than filled ones
-                addLine(tip.x, tip.y, bx + wx * ow / 2, by + wy * ow / 2, style.dimLineColor);
-                addLine(tip.x, tip.y, bx - wx * ow / 2, by - wy * ow / 2, style.dimLineColor);
-                if (sameName(name, "Closed") || sameName(name, "ClosedBlank"))
-                    addLine(bx + wx * ow / 2, by + wy * ow / 2, bx - wx * ow / 2, by - wy * ow / 2, style.dimLineColor);
-            }
-        }
-    }
-
-    // The text: above the dimension line (or centred on it), turned so that
-    // it reads from the bottom or the right of the sheet.
-    std::string shown = text;
-    if (shown.empty() || shown == "<>") {
-        char buffer[64];
-        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, length, std::chars_format::fixed, 4);
-        (void)ec;
-        shown.assign(buffer, end);
-        while (!shown.empty() && shown.back() == '0')
-            shown.pop_back();
-        if (!shown.empty() && shown.back() == '.')
-            shown.pop_back();
-    }
-    double textAngle = std::fmod(angle, 360.0);
-    if (textAngle < 0)
-        textAngle += 360.0;
-    if (textAngle > 90.0 + 1e-9 && textAngle <= 270.0 + 1e-9)
-        textAngle -= 180.0;
-    const auto [tx, ty] = direction(textAngle);
-    const double nx = -ty, ny = tx; // "up" for the text
-    const double mx = (q1x + q2x) / 2, my = (q1y + q2y) / 2;
-    Entity t = entity(Entity::Text, style.textColor);
-    t.text = shown;
-    t.style = std::string(fieldText(style.textStyle, sizeof style.textStyle));
-    t.height = style.textHeight;
-    t.rotation = textAngle;
-    t.horizontal = 1;
-    if (style.textAbove) {
-        t.vertical = 1; // bottom of the text a gap above the line
-        t.v[2] = mx + nx * style.textGap;
-        t.v[3] = my + ny * style.textGap;
-    } else {
-        t.vertical = 2;
-        t.v[2] = mx;
-        t.v[3] = my;
-    }
-    t.v[0] = t.v[2];
-    t.v[1] = t.v[3];
-    block.entities.push_back(std::move(t));
 }
 
 bool DxfDocument::blockBegin(std::string_view name, double baseX, double baseY)
@@ -814,8 +874,10 @@ bool DxfDocument::insertBlock(std::string_view name, double x, double y, double 
     if (found == m_blocks.end())
         return false;
     Entity e = newEntity(Entity::Insert);
-    e.style = found->name;
-    e.v[0] = x; e.v[1] = y; e.v[2] = xScale; e.v[3] = yScale;
+    e.block = found->name;
+    e.insertion = {x, y};
+    e.xScale = xScale;
+    e.yScale = yScale;
     e.rotation = rotation;
     extend(x, y);
     addEntity(std::move(e));
@@ -845,175 +907,239 @@ bool DxfDocument::close()
     return ok;
 }
 
-std::vector<std::string> DxfDocument::render() const
-{
-    GroupWriter w;
-    unsigned next = 1;
-    auto handle = [&]() { return next++; };
+// Writes one document as ASCII DXF, section by section. Every object gets the
+// next handle in the order it is written, tables first: the header's
+// $HANDSEED, written first in the file but known only at the end, holds the
+// first handle not used anywhere.
+class DxfRenderer {
+public:
+    explicit DxfRenderer(const DxfDocument &document) : m_doc(document) {}
 
-    // Tables first (into their own buffer): the header's $HANDSEED must hold
-    // the first handle not used anywhere in the file.
-    GroupWriter tables;
-    std::map<std::string, unsigned> styleHandles;
-    std::map<std::string, unsigned> blockRecords;
+    std::vector<std::string> run()
+    {
+        tables();
+        blocks();
+        entities();
+        objects();
+        header();
+        // Written part by part: the header goes first but is known last.
+        std::vector<std::string> parts;
+        for (GroupWriter *part : {&m_header, &m_tables, &m_blocks, &m_entities, &m_objects})
+            parts.push_back(std::move(part->out));
+        return parts;
+    }
 
-    auto tableHead = [&](const char *name, unsigned h, size_t count) {
-        tables.str(0, "TABLE");
-        tables.str(2, name);
-        tables.handle(5, h);
-        tables.handle(330, 0);
-        tables.str(100, "AcDbSymbolTable");
-        tables.integer(70, static_cast<long long>(count));
-    };
-    auto entryHead = [&](const char *type, const char *subclass, unsigned owner, int handleCode = 5) {
-        tables.str(0, type);
-        tables.handle(handleCode, handle());
-        tables.handle(330, owner);
-        tables.str(100, "AcDbSymbolTableRecord");
-        tables.str(100, subclass);
-    };
+private:
+    using Entity = DxfDocument::Entity;
 
-    tables.str(0, "SECTION");
-    tables.str(2, "TABLES");
+    unsigned handle() { return m_next++; }
 
-    unsigned t = handle();
-    tableHead("VPORT", t, 1);
-    entryHead("VPORT", "AcDbViewportTableRecord", t);
-    tables.str(2, "*Active");
-    tables.integer(70, 0);
-    tables.real(10, 0.0); tables.real(20, 0.0);
-    tables.real(11, 1.0); tables.real(21, 1.0);
-    const double cx = m_hasExtents ? (m_minX + m_maxX) / 2 : 0.0;
-    const double cy = m_hasExtents ? (m_minY + m_maxY) / 2 : 0.0;
-    const double viewHeight = m_hasExtents ? std::max({m_maxY - m_minY, (m_maxX - m_minX) / 1.4, 1.0}) * 1.05 : 100.0;
-    tables.real(12, cx); tables.real(22, cy);
-    tables.real(13, 0.0); tables.real(23, 0.0);
-    tables.real(14, 10.0); tables.real(24, 10.0);
-    tables.real(15, 10.0); tables.real(25, 10.0);
-    tables.real(16, 0.0); tables.real(26, 0.0); tables.real(36, 1.0);
-    tables.real(17, 0.0); tables.real(27, 0.0); tables.real(37, 0.0);
-    tables.real(40, viewHeight);
-    tables.real(41, 1.4);
-    tables.real(42, 50.0);
-    tables.real(43, 0.0); tables.real(44, 0.0);
-    tables.real(50, 0.0); tables.real(51, 0.0);
-    tables.integer(71, 0); tables.integer(72, 100); tables.integer(73, 1); tables.integer(74, 3);
-    tables.integer(75, 0); tables.integer(76, 0); tables.integer(77, 0); tables.integer(78, 0);
-    tables.str(0, "ENDTAB");
+    void tableHead(const char *name, unsigned h, size_t count)
+    {
+        m_tables.str(0, "TABLE");
+        m_tables.str(2, name);
+        m_tables.handle(5, h);
+        m_tables.handle(330, 0);
+        m_tables.str(100, "AcDbSymbolTable");
+        m_tables.integer(70, static_cast<long long>(count));
+    }
 
-    t = handle();
-    tableHead("LTYPE", t, m_linetypes.size());
-    for (const auto &lt : m_linetypes) {
-        entryHead("LTYPE", "AcDbLinetypeTableRecord", t);
-        tables.str(2, fieldText(lt.name, sizeof lt.name));
-        tables.integer(70, lt.standardFlags & 0x40 ? 0x40 : 0);
-        tables.str(3, cleanText(fieldText(lt.description, sizeof lt.description)));
-        tables.integer(72, 65);
-        tables.integer(73, lt.elementCount);
-        double total = 0;
-        for (int i = 0; i < lt.elementCount; ++i)
-            total += std::fabs(lt.elements[i]);
-        tables.real(40, lt.elementCount > 0 ? (lt.patternLength > 0 ? lt.patternLength : total) : 0.0);
-        for (int i = 0; i < lt.elementCount; ++i) {
-            tables.real(49, lt.elements[i]);
-            tables.integer(74, 0);
+    void entryHead(const char *type, const char *subclass, unsigned owner, int handleCode = 5)
+    {
+        m_tables.str(0, type);
+        m_tables.handle(handleCode, handle());
+        m_tables.handle(330, owner);
+        m_tables.str(100, "AcDbSymbolTableRecord");
+        m_tables.str(100, subclass);
+    }
+
+    void tables()
+    {
+        m_tables.str(0, "SECTION");
+        m_tables.str(2, "TABLES");
+        viewportTable();
+        linetypeTable();
+        layerTable();
+        styleTable();
+        emptyTable("VIEW");
+        emptyTable("UCS");
+        appIdTable();
+        dimStyleTable();
+        blockRecordTable();
+        m_tables.str(0, "ENDSEC");
+    }
+
+    // The active viewport shows the whole drawing.
+    void viewportTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("VPORT", t, 1);
+        entryHead("VPORT", "AcDbViewportTableRecord", t);
+        w.str(2, "*Active");
+        w.integer(70, 0);
+        w.real(10, 0.0); w.real(20, 0.0);
+        w.real(11, 1.0); w.real(21, 1.0);
+        const DxfDocument &d = m_doc;
+        const double cx = d.m_hasExtents ? (d.m_minX + d.m_maxX) / 2 : 0.0;
+        const double cy = d.m_hasExtents ? (d.m_minY + d.m_maxY) / 2 : 0.0;
+        const double viewHeight =
+            d.m_hasExtents ? std::max({d.m_maxY - d.m_minY, (d.m_maxX - d.m_minX) / 1.4, 1.0}) * 1.05 : 100.0;
+        w.real(12, cx); w.real(22, cy);
+        w.real(13, 0.0); w.real(23, 0.0);
+        w.real(14, 10.0); w.real(24, 10.0);
+        w.real(15, 10.0); w.real(25, 10.0);
+        w.real(16, 0.0); w.real(26, 0.0); w.real(36, 1.0);
+        w.real(17, 0.0); w.real(27, 0.0); w.real(37, 0.0);
+        w.real(40, viewHeight);
+        w.real(41, 1.4);
+        w.real(42, 50.0);
+        w.real(43, 0.0); w.real(44, 0.0);
+        w.real(50, 0.0); w.real(51, 0.0);
+        w.integer(71, 0); w.integer(72, 100); w.integer(73, 1); w.integer(74, 3);
+        w.integer(75, 0); w.integer(76, 0); w.integer(77, 0); w.integer(78, 0);
+        w.str(0, "ENDTAB");
+    }
+
+    void linetypeTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("LTYPE", t, m_doc.m_linetypes.size());
+        for (const auto &lt : m_doc.m_linetypes) {
+            entryHead("LTYPE", "AcDbLinetypeTableRecord", t);
+            w.str(2, fieldText(lt.name, sizeof lt.name));
+            w.integer(70, lt.standardFlags & 0x40 ? 0x40 : 0);
+            w.str(3, DxfDocument::cleanText(fieldText(lt.description, sizeof lt.description)));
+            w.integer(72, 65);
+            w.integer(73, lt.elementCount);
+            double total = 0;
+            for (int i = 0; i < lt.elementCount; ++i)
+                total += std::fabs(lt.elements[i]);
+            w.real(40, lt.elementCount > 0 ? (lt.patternLength > 0 ? lt.patternLength : total) : 0.0);
+            for (int i = 0; i < lt.elementCount; ++i) {
+                w.real(49, lt.elements[i]);
+                w.integer(74, 0);
+            }
         }
+        w.str(0, "ENDTAB");
     }
-    tables.str(0, "ENDTAB");
 
-    t = handle();
-    tableHead("LAYER", t, m_layers.size());
-    for (const Layer &layer : m_layers) {
-        entryHead("LAYER", "AcDbLayerTableRecord", t);
-        tables.str(2, layer.name);
-        tables.integer(70, 0);
-        tables.integer(62, layer.color);
-        tables.str(6, layer.linetype);
+    void layerTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("LAYER", t, m_doc.m_layers.size());
+        for (const auto &layer : m_doc.m_layers) {
+            entryHead("LAYER", "AcDbLayerTableRecord", t);
+            w.str(2, layer.name);
+            w.integer(70, 0);
+            w.integer(62, layer.color);
+            w.str(6, layer.linetype);
+        }
+        w.str(0, "ENDTAB");
     }
-    tables.str(0, "ENDTAB");
 
-    t = handle();
-    tableHead("STYLE", t, m_styles.size());
-    for (const auto &style : m_styles) {
-        const std::string name(fieldText(style.name, sizeof style.name));
-        tables.str(0, "STYLE");
-        const unsigned h = handle();
-        styleHandles[name] = h;
-        tables.handle(5, h);
-        tables.handle(330, t);
-        tables.str(100, "AcDbSymbolTableRecord");
-        tables.str(100, "AcDbTextStyleTableRecord");
-        tables.str(2, name);
-        // The vertical flag is carried out by turning the texts (see text()),
-        // so it is not written: a viewer honouring it would turn them twice.
-        tables.integer(70, style.standardFlags & ~DXF_STYLE_VERTICAL & 0x45);
-        tables.real(40, style.fixedHeight);
-        tables.real(41, style.widthFactor);
-        tables.real(50, 0.0);
-        tables.integer(71, 0);
-        tables.real(42, style.lastHeight > 0 ? style.lastHeight : 2.5);
-        const std::string font(fieldText(style.fontFile, sizeof style.fontFile));
-        tables.str(3, cleanText(font));
-        tables.str(4, sameName(font, "txt") ? "gbcbig.shx" : "");
+    // Text styles; their handles are kept for the dimension styles that name them.
+    void styleTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("STYLE", t, m_doc.m_styles.size());
+        for (const auto &style : m_doc.m_styles) {
+            const std::string name(fieldText(style.name, sizeof style.name));
+            w.str(0, "STYLE");
+            const unsigned h = handle();
+            m_styleHandles[name] = h;
+            w.handle(5, h);
+            w.handle(330, t);
+            w.str(100, "AcDbSymbolTableRecord");
+            w.str(100, "AcDbTextStyleTableRecord");
+            w.str(2, name);
+            // The vertical flag is carried out by turning the texts (see text()),
+            // so it is not written: a viewer honouring it would turn them twice.
+            w.integer(70, style.standardFlags & ~DXF_STYLE_VERTICAL & 0x45);
+            w.real(40, style.fixedHeight);
+            w.real(41, style.widthFactor);
+            w.real(50, 0.0);
+            w.integer(71, 0);
+            w.real(42, style.lastHeight > 0 ? style.lastHeight : 2.5);
+            const std::string font(fieldText(style.fontFile, sizeof style.fontFile));
+            w.str(3, DxfDocument::cleanText(font));
+            w.str(4, sameName(font, "txt") ? "gbcbig.shx" : "");
+        }
+        w.str(0, "ENDTAB");
     }
-    tables.str(0, "ENDTAB");
 
-    t = handle();
-    tableHead("VIEW", t, 0);
-    tables.str(0, "ENDTAB");
-    t = handle();
-    tableHead("UCS", t, 0);
-    tables.str(0, "ENDTAB");
-
-    t = handle();
-    tableHead("APPID", t, 1);
-    entryHead("APPID", "AcDbRegAppTableRecord", t);
-    tables.str(2, "ACAD");
-    tables.integer(70, 0);
-    tables.str(0, "ENDTAB");
-
-    t = handle();
-    tableHead("DIMSTYLE", t, m_dimStyles.size());
-    tables.str(100, "AcDbDimStyleTable");
-    for (const auto &style : m_dimStyles) {
-        entryHead("DIMSTYLE", "AcDbDimStyleTableRecord", t, 105);
-        tables.str(2, fieldText(style.name, sizeof style.name));
-        tables.integer(70, 0);
-        tables.real(40, 1.0);
-        tables.real(41, style.arrowSize);
-        tables.real(42, style.extLineOffset);
-        tables.real(44, style.extLineExtension);
-        tables.real(140, style.textHeight);
-        tables.real(147, style.textGap);
-        tables.integer(77, style.textAbove ? 1 : 0);
-        tables.integer(176, std::clamp(style.dimLineColor, 0, 256));
-        tables.integer(177, std::clamp(style.extLineColor, 0, 256));
-        tables.integer(178, std::clamp(style.textColor, 0, 256));
-        const auto found = styleHandles.find(std::string(fieldText(style.textStyle, sizeof style.textStyle)));
-        if (found != styleHandles.end())
-            tables.handle(340, found->second);
+    void emptyTable(const char *name)
+    {
+        const unsigned t = handle();
+        tableHead(name, t, 0);
+        m_tables.str(0, "ENDTAB");
     }
-    tables.str(0, "ENDTAB");
 
-    t = handle();
-    tableHead("BLOCK_RECORD", t, 2 + m_blocks.size());
-    std::vector<std::string> blockNames = {"*Model_Space", "*Paper_Space"};
-    for (const Block &b : m_blocks)
-        blockNames.push_back(b.name);
-    for (const std::string &name : blockNames) {
-        tables.str(0, "BLOCK_RECORD");
-        const unsigned h = handle();
-        blockRecords[name] = h;
-        tables.handle(5, h);
-        tables.handle(330, t);
-        tables.str(100, "AcDbSymbolTableRecord");
-        tables.str(100, "AcDbBlockTableRecord");
-        tables.str(2, name);
+    void appIdTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("APPID", t, 1);
+        entryHead("APPID", "AcDbRegAppTableRecord", t);
+        w.str(2, "ACAD");
+        w.integer(70, 0);
+        w.str(0, "ENDTAB");
     }
-    tables.str(0, "ENDTAB");
-    tables.str(0, "ENDSEC");
 
-    auto writeEntity = [&](GroupWriter &out, const Entity &e, unsigned owner) {
+    void dimStyleTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("DIMSTYLE", t, m_doc.m_dimStyles.size());
+        w.str(100, "AcDbDimStyleTable");
+        for (const auto &style : m_doc.m_dimStyles) {
+            entryHead("DIMSTYLE", "AcDbDimStyleTableRecord", t, 105);
+            w.str(2, fieldText(style.name, sizeof style.name));
+            w.integer(70, 0);
+            w.real(40, 1.0);
+            w.real(41, style.arrowSize);
+            w.real(42, style.extLineOffset);
+            w.real(44, style.extLineExtension);
+            w.real(140, style.textHeight);
+            w.real(147, style.textGap);
+            w.integer(77, style.textAbove ? 1 : 0);
+            w.integer(176, std::clamp(style.dimLineColor, 0, 256));
+            w.integer(177, std::clamp(style.extLineColor, 0, 256));
+            w.integer(178, std::clamp(style.textColor, 0, 256));
+            const auto found = m_styleHandles.find(std::string(fieldText(style.textStyle, sizeof style.textStyle)));
+            if (found != m_styleHandles.end())
+                w.handle(340, found->second);
+        }
+        w.str(0, "ENDTAB");
+    }
+
+    // Model space, paper space and every block, user and dimension blocks alike.
+    void blockRecordTable()
+    {
+        GroupWriter &w = m_tables;
+        const unsigned t = handle();
+        tableHead("BLOCK_RECORD", t, 2 + m_doc.m_blocks.size());
+        std::vector<std::string> blockNames = {"*Model_Space", "*Paper_Space"};
+        for (const auto &b : m_doc.m_blocks)
+            blockNames.push_back(b.name);
+        for (const std::string &name : blockNames) {
+            w.str(0, "BLOCK_RECORD");
+            const unsigned h = handle();
+            m_blockRecords[name] = h;
+            w.handle(5, h);
+            w.handle(330, t);
+            w.str(100, "AcDbSymbolTableRecord");
+            w.str(100, "AcDbBlockTableRecord");
+            w.str(2, name);
+        }
+        w.str(0, "ENDTAB");
+    }
+
+    void entity(GroupWriter &out, const Entity &e, unsigned owner)
+    {
         static const char *const names[] = {"LINE", "CIRCLE", "ARC", "SOLID", "TEXT", "DIMENSION", "INSERT"};
         out.str(0, names[e.kind]);
         out.handle(5, handle());
@@ -1027,182 +1153,211 @@ std::vector<std::string> DxfDocument::render() const
         switch (e.kind) {
         case Entity::Line:
             out.str(100, "AcDbLine");
-            out.point(10, e.v[0], e.v[1]);
-            out.point(11, e.v[2], e.v[3]);
+            out.point(10, e.start.x, e.start.y);
+            out.point(11, e.end.x, e.end.y);
             break;
         case Entity::Circle:
             out.str(100, "AcDbCircle");
-            out.point(10, e.v[0], e.v[1]);
-            out.real(40, e.v[2]);
+            out.point(10, e.centre.x, e.centre.y);
+            out.real(40, e.radius);
             break;
         case Entity::Arc:
             out.str(100, "AcDbCircle");
-            out.point(10, e.v[0], e.v[1]);
-            out.real(40, e.v[2]);
+            out.point(10, e.centre.x, e.centre.y);
+            out.real(40, e.radius);
             out.str(100, "AcDbArc");
-            out.real(50, e.v[3]);
-            out.real(51, e.v[4]);
+            out.real(50, e.startAngle);
+            out.real(51, e.endAngle);
             break;
         case Entity::Solid:
             out.str(100, "AcDbTrace");
             for (int i = 0; i < 4; ++i)
-                out.point(10 + i, e.v[2 * i], e.v[2 * i + 1]);
+                out.point(10 + i, e.corners[i].x, e.corners[i].y);
             break;
         case Entity::Text:
-            out.str(100, "AcDbText");
-            out.point(10, e.v[0], e.v[1]);
-            out.real(40, e.height);
-            out.str(1, e.text);
-            if (e.rotation != 0.0)
-                out.real(50, e.rotation);
-            out.str(7, e.style);
-            if (e.flags)
-                out.integer(71, e.flags);
-            if (e.horizontal)
-                out.integer(72, e.horizontal);
-            if (e.horizontal || e.vertical)
-                out.point(11, e.v[2], e.v[3]);
-            out.str(100, "AcDbText");
-            if (e.vertical)
-                out.integer(73, e.vertical);
+            textEntity(out, e);
             break;
         case Entity::Dimension:
             out.str(100, "AcDbDimension");
             out.str(2, e.block);
-            out.point(10, e.v[4], e.v[5]);
-            out.point(11, e.v[6], e.v[7]);
+            out.point(10, e.definition.x, e.definition.y);
+            out.point(11, e.textMiddle.x, e.textMiddle.y);
             out.integer(70, 32); // rotated linear dimension drawn by its own block
             out.integer(71, 5);
             if (!e.text.empty())
                 out.str(1, e.text);
-            out.real(42, e.height);
+            out.real(42, e.measurement);
             out.str(3, e.style);
             out.str(100, "AcDbAlignedDimension");
-            out.point(13, e.v[0], e.v[1]);
-            out.point(14, e.v[2], e.v[3]);
+            out.point(13, e.first.x, e.first.y);
+            out.point(14, e.second.x, e.second.y);
             out.real(50, e.rotation);
             out.str(100, "AcDbRotatedDimension");
             break;
         case Entity::Insert:
             out.str(100, "AcDbBlockReference");
-            out.str(2, e.style);
-            out.point(10, e.v[0], e.v[1]);
-            if (e.v[2] != 1.0)
-                out.real(41, e.v[2]);
-            if (e.v[3] != 1.0)
-                out.real(42, e.v[3]);
+            out.str(2, e.block);
+            out.point(10, e.insertion.x, e.insertion.y);
+            if (e.xScale != 1.0)
+                out.real(41, e.xScale);
+            if (e.yScale != 1.0)
+                out.real(42, e.yScale);
             if (e.rotation != 0.0)
                 out.real(50, e.rotation);
             break;
         }
-    };
+    }
 
-    GroupWriter blocks;
-    blocks.out.reserve(m_blocks.size() * 1600 + 512);
-    blocks.str(0, "SECTION");
-    blocks.str(2, "BLOCKS");
-    auto writeBlock = [&](const std::string &name, int flags, double bx, double by, const std::vector<Entity> *entities) {
-        const unsigned owner = blockRecords[name];
-        blocks.str(0, "BLOCK");
-        blocks.handle(5, handle());
-        blocks.handle(330, owner);
-        blocks.str(100, "AcDbEntity");
-        blocks.str(8, "0");
-        blocks.str(100, "AcDbBlockBegin");
-        blocks.str(2, name);
-        blocks.integer(70, flags);
-        blocks.point(10, bx, by);
-        blocks.str(3, name);
-        blocks.str(1, "");
+    void textEntity(GroupWriter &out, const Entity &e)
+    {
+        out.str(100, "AcDbText");
+        out.point(10, e.insertion.x, e.insertion.y);
+        out.real(40, e.height);
+        out.str(1, e.text);
+        if (e.rotation != 0.0)
+            out.real(50, e.rotation);
+        if (e.widthFactor != 1.0)
+            out.real(41, e.widthFactor);
+        out.str(7, e.style);
+        if (e.flags)
+            out.integer(71, e.flags);
+        if (e.horizontal)
+            out.integer(72, e.horizontal);
+        if (e.horizontal || e.vertical)
+            out.point(11, e.alignment.x, e.alignment.y);
+        out.str(100, "AcDbText");
+        if (e.vertical)
+            out.integer(73, e.vertical);
+    }
+
+    void block(const std::string &name, int flags, double bx, double by, const std::vector<Entity> *entities)
+    {
+        GroupWriter &w = m_blocks;
+        const unsigned owner = m_blockRecords[name];
+        w.str(0, "BLOCK");
+        w.handle(5, handle());
+        w.handle(330, owner);
+        w.str(100, "AcDbEntity");
+        w.str(8, "0");
+        w.str(100, "AcDbBlockBegin");
+        w.str(2, name);
+        w.integer(70, flags);
+        w.point(10, bx, by);
+        w.str(3, name);
+        w.str(1, "");
         if (entities)
             for (const Entity &e : *entities)
-                writeEntity(blocks, e, owner);
-        blocks.str(0, "ENDBLK");
-        blocks.handle(5, handle());
-        blocks.handle(330, owner);
-        blocks.str(100, "AcDbEntity");
-        blocks.str(8, "0");
-        blocks.str(100, "AcDbBlockEnd");
-    };
-    writeBlock("*Model_Space", 0, 0, 0, nullptr);
-    writeBlock("*Paper_Space", 0, 0, 0, nullptr);
-    for (const Block &b : m_blocks)
-        writeBlock(b.name, b.anonymous ? 1 : 0, b.baseX, b.baseY, &b.entities);
-    blocks.str(0, "ENDSEC");
-
-    GroupWriter entities;
-    entities.out.reserve(m_entities.size() * 320 + 64);
-    entities.str(0, "SECTION");
-    entities.str(2, "ENTITIES");
-    const unsigned modelSpace = blockRecords["*Model_Space"];
-    for (const Entity &e : m_entities)
-        writeEntity(entities, e, modelSpace);
-    entities.str(0, "ENDSEC");
-
-    GroupWriter objects;
-    objects.str(0, "SECTION");
-    objects.str(2, "OBJECTS");
-    const unsigned root = handle();
-    const unsigned groups = handle();
-    objects.str(0, "DICTIONARY");
-    objects.handle(5, root);
-    objects.handle(330, 0);
-    objects.str(100, "AcDbDictionary");
-    objects.integer(281, 1);
-    objects.str(3, "ACAD_GROUP");
-    objects.handle(350, groups);
-    objects.str(0, "DICTIONARY");
-    objects.handle(5, groups);
-    objects.handle(330, root);
-    objects.str(100, "AcDbDictionary");
-    objects.integer(281, 1);
-    objects.str(0, "ENDSEC");
-
-    w.str(0, "SECTION");
-    w.str(2, "HEADER");
-    w.str(9, "$ACADVER");
-    w.str(1, "AC1015");
-    w.str(9, "$DWGCODEPAGE");
-    w.str(3, "ANSI_936");
-    w.str(9, "$HANDSEED");
-    w.handle(5, next);
-    w.str(9, "$INSBASE");
-    w.point(10, 0.0, 0.0);
-    w.str(9, "$EXTMIN");
-    w.point(10, m_minX, m_minY);
-    w.str(9, "$EXTMAX");
-    w.point(10, m_maxX, m_maxY);
-    w.str(9, "$LIMMIN");
-    w.real(10, m_minX);
-    w.real(20, m_minY);
-    w.str(9, "$LIMMAX");
-    w.real(10, m_maxX);
-    w.real(20, m_maxY);
-    w.str(9, "$INSUNITS");
-    w.integer(70, 4);
-    w.str(9, "$MEASUREMENT");
-    w.integer(70, 1);
-    w.str(9, "$CLAYER");
-    w.str(8, "0");
-    w.str(9, "$TEXTSTYLE");
-    w.str(7, "Standard");
-    w.str(9, "$DIMSTYLE");
-    w.str(2, "Standard");
-    for (const auto &[variable, value] : m_header) {
-        w.str(9, variable);
-        w.str(value.first, cleanText(value.second));
+                entity(w, e, owner);
+        w.str(0, "ENDBLK");
+        w.handle(5, handle());
+        w.handle(330, owner);
+        w.str(100, "AcDbEntity");
+        w.str(8, "0");
+        w.str(100, "AcDbBlockEnd");
     }
-    w.str(0, "ENDSEC");
-    w.str(0, "SECTION");
-    w.str(2, "CLASSES");
-    w.str(0, "ENDSEC");
 
-    objects.str(0, "EOF");
-    // Written part by part: the header goes first but is known last.
-    std::vector<std::string> parts;
-    for (GroupWriter *part : {&w, &tables, &blocks, &entities, &objects})
-        parts.push_back(std::move(part->out));
-    return parts;
+    void blocks()
+    {
+        m_blocks.out.reserve(m_doc.m_blocks.size() * 1600 + 512);
+        m_blocks.str(0, "SECTION");
+        m_blocks.str(2, "BLOCKS");
+        block("*Model_Space", 0, 0, 0, nullptr);
+        block("*Paper_Space", 0, 0, 0, nullptr);
+        for (const auto &b : m_doc.m_blocks)
+            block(b.name, b.anonymous ? 1 : 0, b.baseX, b.baseY, &b.entities);
+        m_blocks.str(0, "ENDSEC");
+    }
+
+    void entities()
+    {
+        m_entities.out.reserve(m_doc.m_entities.size() * 320 + 64);
+        m_entities.str(0, "SECTION");
+        m_entities.str(2, "ENTITIES");
+        const unsigned modelSpace = m_blockRecords["*Model_Space"];
+        for (const Entity &e : m_doc.m_entities)
+            entity(m_entities, e, modelSpace);
+        m_entities.str(0, "ENDSEC");
+    }
+
+    // The root dictionary with its empty group dictionary; the file ends here.
+    void objects()
+    {
+        GroupWriter &w = m_objects;
+        w.str(0, "SECTION");
+        w.str(2, "OBJECTS");
+        const unsigned root = handle();
+        const unsigned groups = handle();
+        w.str(0, "DICTIONARY");
+        w.handle(5, root);
+        w.handle(330, 0);
+        w.str(100, "AcDbDictionary");
+        w.integer(281, 1);
+        w.str(3, "ACAD_GROUP");
+        w.handle(350, groups);
+        w.str(0, "DICTIONARY");
+        w.handle(5, groups);
+        w.handle(330, root);
+        w.str(100, "AcDbDictionary");
+        w.integer(281, 1);
+        w.str(0, "ENDSEC");
+        w.str(0, "EOF");
+    }
+
+    // The header and the empty classes section.
+    void header()
+    {
+        GroupWriter &w = m_header;
+        const DxfDocument &d = m_doc;
+        w.str(0, "SECTION");
+        w.str(2, "HEADER");
+        w.str(9, "$ACADVER");
+        w.str(1, "AC1015");
+        w.str(9, "$DWGCODEPAGE");
+        w.str(3, "ANSI_936");
+        w.str(9, "$HANDSEED");
+        w.handle(5, m_next);
+        w.str(9, "$INSBASE");
+        w.point(10, 0.0, 0.0);
+        w.str(9, "$EXTMIN");
+        w.point(10, d.m_minX, d.m_minY);
+        w.str(9, "$EXTMAX");
+        w.point(10, d.m_maxX, d.m_maxY);
+        w.str(9, "$LIMMIN");
+        w.real(10, d.m_minX);
+        w.real(20, d.m_minY);
+        w.str(9, "$LIMMAX");
+        w.real(10, d.m_maxX);
+        w.real(20, d.m_maxY);
+        w.str(9, "$INSUNITS");
+        w.integer(70, 4);
+        w.str(9, "$MEASUREMENT");
+        w.integer(70, 1);
+        w.str(9, "$CLAYER");
+        w.str(8, "0");
+        w.str(9, "$TEXTSTYLE");
+        w.str(7, "Standard");
+        w.str(9, "$DIMSTYLE");
+        w.str(2, "Standard");
+        for (const auto &[variable, value] : d.m_header) {
+            w.str(9, variable);
+            w.str(value.first, DxfDocument::cleanText(value.second));
+        }
+        w.str(0, "ENDSEC");
+        w.str(0, "SECTION");
+        w.str(2, "CLASSES");
+        w.str(0, "ENDSEC");
+    }
+
+    const DxfDocument &m_doc;
+    unsigned m_next = 1;
+    GroupWriter m_header, m_tables, m_blocks, m_entities, m_objects;
+    std::map<std::string, unsigned> m_styleHandles;
+    std::map<std::string, unsigned> m_blockRecords;
+};
+
+std::vector<std::string> DxfDocument::render() const
+{
+    return DxfRenderer(*this).run();
 }
 
 } // namespace zelvan::cadio

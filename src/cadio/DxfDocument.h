@@ -50,7 +50,7 @@ public:
     bool arc(double cx, double cy, double radius, double startAngle, double endAngle);
     bool solid(const double x[4], const double y[4]);
     bool text(std::string_view text, double x1, double y1, double x2, double y2, double height, double rotation,
-              int horizontal, int vertical, int generationFlags);
+              int horizontal, int vertical, int generationFlags, double widthFactor = 1.0);
     bool dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                    std::string_view text);
     bool blockBegin(std::string_view name, double baseX, double baseY);
@@ -64,23 +64,44 @@ public:
     // forbids in symbol names.
     static bool isValidName(std::string_view name);
 
+    struct Point {
+        double x = 0, y = 0;
+    };
+
+    // One entity as it will be written; each kind uses the fields named for it.
     struct Entity {
         enum Kind { Line, Circle, Arc, Solid, Text, Dimension, Insert } kind = Line;
         std::string layer;
         std::string linetype; // empty = ByLayer
         int color = 256;      // 256 = ByLayer
-        double v[8] = {};
-        std::string text;
-        std::string style;    // text style, dimension style or block name
-        std::string block;    // the dimension's geometry block
-        double height = 0;
-        double rotation = 0;
-        int horizontal = 0;
+
+        Point start, end;                      // LINE
+        Point centre;                          // CIRCLE, ARC
+        double radius = 0;                     // CIRCLE, ARC
+        double startAngle = 0, endAngle = 0;   // ARC, degrees
+        Point corners[4];                      // SOLID
+        Point insertion;                       // TEXT, INSERT
+        Point alignment;                       // TEXT: used with a justification
+        Point first, second;                   // DIMENSION: the measured points
+        Point definition;                      // DIMENSION: on the dimension line, level with `second`
+        Point textMiddle;                      // DIMENSION
+        double measurement = 0;                // DIMENSION: the measured length
+        double xScale = 1, yScale = 1;         // INSERT
+
+        std::string text;     // TEXT, DIMENSION
+        std::string style;    // TEXT: text style; DIMENSION: dimension style
+        std::string block;    // DIMENSION: its geometry block; INSERT: the inserted block
+        double height = 0;    // TEXT
+        double widthFactor = 1; // TEXT: relative width of its characters
+        double rotation = 0;  // TEXT, DIMENSION, INSERT, degrees
+        int horizontal = 0;   // TEXT justification
         int vertical = 0;
-        int flags = 0;
+        int flags = 0;        // TEXT generation flags
     };
 
 private:
+    friend class DxfRenderer;
+
     struct Layer { std::string name; int color; std::string linetype; };
     struct Block { std::string name; double baseX = 0, baseY = 0; bool anonymous = false; std::vector<Entity> entities; };
 
@@ -93,8 +114,7 @@ private:
     const DxfDimStyleRecord *findDimStyle(std::string_view name) const;
     bool hasLinetype(std::string_view name) const;
     Layer *findLayer(std::string_view name);
-    void buildDimensionBlock(Block &block, const DxfDimStyleRecord &style, double x1, double y1, double x2,
-                             double y2, double xd, double yd, double angle, const std::string &text);
+    // The whole file in parts, in file order.
     std::vector<std::string> render() const;
 
     std::string m_path;

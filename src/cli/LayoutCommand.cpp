@@ -3,6 +3,7 @@
 // default to today, as the dialog's date pickers do.
 #include "CliCommands.h"
 #include "CliPrompter.h"
+#include "ExportReport.h"
 
 #include "core/drawing/LayoutGenerator.h"
 #include "core/drawing/LayoutInputs.h"
@@ -70,12 +71,7 @@ int layout(const QStringList &args)
     inputs.reviewDate = review;
 
     CliPrompter prompter;
-    const LayoutGenerator::Result result = LayoutGenerator::generate(inputs, company, prompter, outDir);
-    if (result.status != LayoutGenerator::Status::Generated)
-        return 1;
-    for (const auto &entry : result.files.entries)
-        std::printf("%s\n", entry.path().toUtf8().constData());
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return reportExport(LayoutGenerator::generate(inputs, company, prompter, outDir));
 }
 
 const CommandRegistration layoutCommand(

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CliPrompter.h"
+#include "ExportReport.h"
 
 #include "core/documents/ProcessFileGenerator.h"
 #include "core/project/ProjectArchive.h"
@@ -43,13 +44,7 @@ int processFile(const QStringList &args)
     CliPrompter prompter;
     ProcessFileGenerator generator(record, company, prompter);
     generator.setOutputDirectory(outDir);
-    const ProcessFileGenerator::Result result = generator.run();
-    if (result.refused || result.filesWritten == 0)
-        return 1;
-    for (const GeneratedFiles::Entry &entry : result.files.entries)
-        std::printf("%s\n", entry.path().toUtf8().constData());
-    // A file that failed (its message is on standard error) fails the run.
-    return result.filesWritten == 2 ? 0 : 1;
+    return reportExport(generator.run());
 }
 
 const CommandRegistration processFileCommand({"process-file", "process-file PROJECT.pcp [--out-dir DIR]", processFile});

@@ -300,6 +300,29 @@ TEST(CadIOText, VerticalStyleTextsAreTurnedToReadVertically)
         EXPECT_EQ(std::stoi(value(s, 70)) & 4, 0);
 }
 
+TEST(CadIOText, AWidthFactorNarrowsTheTextAndOnlyThatText)
+{
+    QTemporaryDir dir;
+    const std::string file = path(dir, "w.dxf");
+    DxfHandle h = openDrawing(file);
+    EXPECT_EQ(dxfTextWidthFactor(h, "CP-2026-031", 505, 1545, 15, 0.8), 1);
+    EXPECT_EQ(text(h, "CP-01", 505, 1580), 1);
+    EXPECT_EQ(dxfTextWidthFactor(h, "X", 0, 0, 15, 0), 0);
+    EXPECT_EQ(dxfTextWidthFactor(h, "X", 0, 0, 15, -1), 0);
+    EXPECT_EQ(dxfTextWidthFactor(h, "X", 0, 0, 15, std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(dxfTextWidthFactor(h, nullptr, 0, 0, 15, 0.5), 0);
+    EXPECT_EQ(dxfCloseFile(h), 1);
+    const DxfFile f = DxfFile::read(file);
+    ASSERT_TRUE(f.wellFormed);
+    const auto texts = f.objects("TEXT");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(value(texts[0], 1), "CP-2026-031");
+    EXPECT_EQ(number(texts[0], 10), 505);
+    EXPECT_EQ(number(texts[0], 40), 15);
+    EXPECT_EQ(number(texts[0], 41), 0.8);
+    EXPECT_EQ(value(texts[1], 41), "<none>"); // full width: no group 41
+}
+
 TEST(CadIORefusals, CallsOutOfPlaceOrWithBadValuesReturnZero)
 {
     QTemporaryDir dir;

@@ -37,11 +37,11 @@ struct LayoutFaults : ::testing::Test {
     QString drawingName() const { return QString::fromUtf8("项目-储罐-排版图.dxf"); }
     QString drawing() const { return folder.file(drawingName()); }
 
-    LayoutGenerator::Result run() { return LayoutGenerator::generate(inputs, kCompany, prompter, folder.path(), cadio()); }
+    ExportResult run() { return LayoutGenerator::generate(inputs, kCompany, prompter, folder.path(), cadio()); }
 
-    void expectFailedAndUntouched(const LayoutGenerator::Result &result, const std::map<std::string, std::string> &before)
+    void expectFailedAndUntouched(const ExportResult &result, const std::map<std::string, std::string> &before)
     {
-        EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+        EXPECT_EQ(result.status, ExportResult::Status::Failed);
         ASSERT_EQ(prompter.entries.size(), 1);
         EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
         EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
@@ -56,7 +56,7 @@ TEST_F(LayoutFaults, TheSampleDrawsWhenNothingGoesWrong)
 {
     ASSERT_TRUE(writeBytes(drawing(), kPrevious));
     const auto result = run();
-    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated);
+    ASSERT_EQ(result.status, ExportResult::Status::Written);
     const QByteArray dxf = readBytes(drawing());
     EXPECT_TRUE(dxf.startsWith("  0\r\nSECTION") || dxf.startsWith("0\nSECTION") || dxf.contains("SECTION"));
     EXPECT_TRUE(dxf.trimmed().endsWith("EOF"));
@@ -96,7 +96,7 @@ TEST_F(LayoutFaults, AnOutputFolderThatIsGoneCreatesNothing)
 {
     const QString gone = folder.file(QStringLiteral("gone"));
     const auto result = LayoutGenerator::generate(inputs, kCompany, prompter, gone, cadio());
-    EXPECT_NE(result.status, LayoutGenerator::Status::Generated);
+    EXPECT_NE(result.status, ExportResult::Status::Written);
     EXPECT_EQ(prompter.entries.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(gone));
 }
@@ -112,7 +112,7 @@ TEST_F(LayoutFaults, AWrongVesselTypeKeepsThePreviousDrawing)
     const auto before = folder.snapshot();
     inputs.vesselType = std::nullopt;
     const auto result = run();
-    EXPECT_EQ(result.status, LayoutGenerator::Status::WrongVesselType);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, LayoutMessages::wrongVesselType());
     EXPECT_EQ(folder.snapshot(), before);
@@ -129,7 +129,7 @@ struct WordFaults : ::testing::Test {
     ProjectRecord record = test::processProject(folder.path() + QLatin1Char('/'));
     RecordingPrompter prompter;
 
-    ProcessFileGenerator::Result run()
+    ExportResult run()
     {
         prompter.answerYes(); // "即将导出为Word文件，是否继续？"
         ProcessFileGenerator generator(record, kCompany, prompter);
@@ -156,7 +156,7 @@ TEST_F(WordFaults, BothFilesAreWrittenWhenNothingGoesWrong)
 {
     writePrevious();
     const auto result = run();
-    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_EQ(result.files.entries.size(), 2);
     EXPECT_TRUE(readBytes(folder.file(kFull)).startsWith("PK"));
     EXPECT_TRUE(readBytes(folder.file(kShell)).startsWith("PK"));
     EXPECT_EQ(folder.snapshot().size(), 2u);
@@ -169,7 +169,7 @@ TEST_F(WordFaults, APictureMissingMidExportKeepsThePreviousDocument)
     const QString diagram = program.path() + QStringLiteral("工序图/工序图-鞍座式.JPG");
     program.remove(QStringLiteral("工序图/工序图-鞍座式.JPG"));
     const auto result = run();
-    EXPECT_LT(result.filesWritten, 2);
+    EXPECT_LT(result.files.entries.size(), 2);
     const QStringList shown = errors();
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown.first(), QStringLiteral("插入图片失败，文件不存在：%1").arg(diagram));
@@ -193,7 +193,7 @@ TEST_F(WordFaults, AFullDiskKeepsBothPreviousDocuments)
     folder.fillUp();
     const auto before = folder.snapshot();
     const auto result = run();
-    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_EQ(result.files.entries.size(), 0);
     EXPECT_TRUE(result.files.entries.isEmpty());
     EXPECT_EQ(errors(), QStringList({QStringLiteral("保存文档失败。"), QStringLiteral("保存文档失败。")}));
     EXPECT_EQ(folder.snapshot(), before);
@@ -207,7 +207,7 @@ TEST_F(WordFaults, AReadOnlyFolderKeepsBothPreviousDocuments)
     ASSERT_TRUE(folder.remountReadOnly());
     const auto before = folder.snapshot();
     const auto result = run();
-    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_EQ(result.files.entries.size(), 0);
     EXPECT_EQ(errors(), QStringList({QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kFull)),
                                      QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kShell))}));
     EXPECT_EQ(folder.snapshot(), before);
@@ -217,7 +217,7 @@ TEST_F(WordFaults, ADirectoryOfTheDocumentsNameIsLeftAlone)
 {
     ASSERT_TRUE(QDir().mkpath(folder.file(kFull)));
     const auto result = run();
-    EXPECT_EQ(result.filesWritten, 1);
+    EXPECT_EQ(result.files.entries.size(), 1);
     EXPECT_EQ(errors(), QStringList({QStringLiteral("对 %1 的存取被拒绝。").arg(folder.file(kFull))}));
     EXPECT_TRUE(QFileInfo(folder.file(kFull)).isDir());
     EXPECT_TRUE(readBytes(folder.file(kShell)).startsWith("PK"));

@@ -5,6 +5,7 @@
 // project stays marked modified so it is not lost on close.
 #include "FaultFolder.h"
 
+#include "core/project/ProjectMessages.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/ProjectArchive.h"
 #include "core/project/TextCodec.h"
@@ -47,12 +48,12 @@ QByteArray archiveBytes(const ProjectRecord &record)
 
 bool isSaveFailureMessage(const QString &message, const QString &path)
 {
-    return message == ProjectFile::messageSaveFailed() || message == ProjectFile::messageAccessDenied(path);
+    return message == ProjectMessages::saveFailed() || message == ProjectMessages::accessDenied(path);
 }
 
 struct WriteLimit {
-    explicit WriteLimit(qint64 bytes) { ProjectFile::setWriteLimitForTesting(bytes); }
-    ~WriteLimit() { ProjectFile::setWriteLimitForTesting(-1); }
+    explicit WriteLimit(qint64 bytes) { AtomicFile::setWriteLimitForTesting(bytes); }
+    ~WriteLimit() { AtomicFile::setWriteLimitForTesting(-1); }
 };
 
 } // namespace

@@ -53,6 +53,8 @@ class HostileOutputs(unittest.TestCase):
             f.write("支座式\r\n鞍座式\r\n".encode("gbk"))
         Image.new("RGB", (400, 120), (220, 220, 255)).save(os.path.join(program, "工序图", "工序图-鞍座式.JPG"), "JPEG")
         Image.new("RGB", (200, 100), (200, 200, 200)).save(os.path.join(program, "封头图", "椭圆封头图.JPG"), "JPEG")
+        for name in ("接管法兰预制.JPG", "补强圈预制.JPG", "总装.JPG"):
+            shutil.copy(os.path.join(BIN, "pics", name), os.path.join(program, "pics", name))
         empty = os.path.join(cls.tmp, "empty.pcp")
         open(empty, "wb").close()
         cls.base = json.loads(cls.run_cli("to-json", empty).stdout)

@@ -115,6 +115,61 @@ void ProcessCardFrame::moveToMergedRow(WordDocument &document)
     document.mergeCells();
 }
 
+int ProcessCardFrame::writeRowTable(WordDocument &document, int initialRows, bool fitToContent, const QStringList &header,
+                                    const std::vector<QStringList> &rows)
+{
+    const int table = document.addTable(initialRows, kStepColumns, fitToContent);
+    document.selectCell(table, 1, 1);
+    bool first = true;
+    auto row = [&](const QStringList &cells) {
+        for (const QString &text : cells) {
+            if (!first)
+                document.moveRight(WordDocument::Cell);
+            first = false;
+            document.typeText(text);
+        }
+    };
+    row(header);
+    for (const QStringList &cells : rows)
+        row(cells);
+    return table;
+}
+
+void ProcessCardFrame::writePictureRow(WordDocument &document, const QString &picturePath)
+{
+    moveToMergedRow(document);
+    document.setAlignment(WordAlignment::Centre);
+    document.addPicture(picturePath);
+}
+
+void ProcessCardFrame::writeListRows(WordDocument &document, const QStringList &header, const std::vector<QStringList> &rows)
+{
+    // The header row is a full row split into the list's columns; the rows
+    // after it take its layout as they are appended.
+    moveToMergedRow(document);
+    document.setAlignment(WordAlignment::Left);
+    document.splitCells(1, int(header.size()), false);
+    auto row = [&](const QStringList &cells) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i)
+                document.moveRight(WordDocument::Cell);
+            document.typeText(cells.at(i));
+        }
+    };
+    row(header);
+    for (const QStringList &cells : rows) {
+        document.moveRight(WordDocument::Cell);
+        row(cells);
+    }
+}
+
+void ProcessCardFrame::writeTextRow(WordDocument &document, const QString &text)
+{
+    moveToMergedRow(document);
+    document.setAlignment(WordAlignment::Left);
+    document.typeText(text);
+}
+
 void ProcessCardFrame::writeClosingRow(WordDocument &document)
 {
     moveToMergedRow(document);

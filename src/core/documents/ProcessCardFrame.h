@@ -54,6 +54,23 @@ public:
     // From the last cell of a table: the next row's cells merged into one,
     // left for the caller to fill.
     static void moveToMergedRow(WordDocument &document);
+
+    // Step table of six columns like writeStepTable, for cards whose rows are
+    // not numbered steps: each row is given cell by cell (one text per cell).
+    static int writeRowTable(WordDocument &document, int initialRows, bool fitToContent, const QStringList &header,
+                             const std::vector<QStringList> &rows);
+
+    // From the last cell of a table: a full row holding the picture, centred.
+    static void writePictureRow(WordDocument &document, const QString &picturePath);
+
+    // From the last cell of a table: a list inside the step table, a header
+    // row and one row per entry, each row made of as many equal cells as the
+    // header has texts. The rows are written as given: a card that shows an
+    // empty row for an empty list passes one.
+    static void writeListRows(WordDocument &document, const QStringList &header, const std::vector<QStringList> &rows);
+
+    // From the last cell of a table: a full row holding one line of text.
+    static void writeTextRow(WordDocument &document, const QString &text);
 };
 
 } // namespace zelvan

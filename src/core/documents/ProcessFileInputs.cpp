@@ -59,4 +59,10 @@ QString ProcessFileInputs::acceptanceText() const
     return acceptanceText(m_record.process(ProcessField::MainWeldAcceptance));
 }
 
+QString ProcessFileInputs::shellTestingLine() const
+{
+    return QStringLiteral("2.对筒体进行") + process(ProcessField::MainWeldNdtRatio) + testingMethodName() + QLatin1Char(',')
+        + acceptanceText() + QStringLiteral("，探伤及返修合格后转入下道工序。");
+}
+
 } // namespace zelvan

@@ -41,6 +41,10 @@ public:
     // Of the A and B welds, from the record.
     QString testingMethodName() const;
     QString acceptanceText() const;
+    // The shell's testing after its seams are welded, written into the shell
+    // card and again into the assembly card: "2.对筒体进行" + ratio + method
+    // name + "," + acceptance text + "，探伤及返修合格后转入下道工序。".
+    QString shellTestingLine() const;
 
 private:
     const ProjectRecord &m_record;

@@ -115,9 +115,7 @@ void ShellProcessCard::write(WordDocument &document, const ProcessFileInputs &in
          QStringLiteral("铆"), QStringLiteral("自检")},
         {QStringLiteral("焊接"), {QStringLiteral("焊接筒体环缝，执行焊接工艺卡。")}, QStringLiteral("焊"), QStringLiteral("自检")},
         {QStringLiteral("检验探伤"),
-         {ProcessFileInputs::weldAppearanceLine(ratio),
-          QStringLiteral("2.对筒体进行") + fromGbk(ratio) + method + QLatin1Char(',') + acceptance
-              + QStringLiteral("，探伤及返修合格后转入下道工序。")},
+         {ProcessFileInputs::weldAppearanceLine(ratio), in.shellTestingLine()},
          QStringLiteral("检、探"), QStringLiteral("自检、专检")},
     };
     ProcessCardFrame::writeStepTable(document, 6, true, ProcessCardFrame::stepHeaderWithSketch(), steps);

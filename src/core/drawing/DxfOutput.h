@@ -30,6 +30,13 @@ public:
     virtual int circle(double cx, double cy, double radius) = 0;
     // Text at (x, y), height, rotation 0, left/baseline aligned.
     virtual int text(const std::string &text, double x, double y, double height) = 0;
+    // The same text drawn `widthFactor` times its normal width, to fit a cell;
+    // an output that cannot narrow texts writes it at its full width.
+    virtual int narrowText(const std::string &text, double x, double y, double height, double widthFactor)
+    {
+        (void)widthFactor;
+        return this->text(text, x, y, height);
+    }
     virtual int dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                           const std::string &text) = 0;
 };

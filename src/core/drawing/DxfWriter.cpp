@@ -10,13 +10,13 @@ const char *const kEntryPoints[] = {
     // called by the layout drawing
     "dxfCreateFile", "dxfCloseFile", "dxfSectionBegin", "dxfSectionEnd", "dxfTableTypeBegin", "dxfTableTypeEnd",
     "dxfAddLinetype", "dxfAddLayer", "dxfSetCurrentLayer", "dxfAddTextStyle", "dxfSetCurrentTextStyle",
-    "dxfAddDimStyle", "dxfSetCurrentDimStyle", "dxfLine", "dxfCircle", "dxfText", "dxfDimLinear",
+    "dxfAddDimStyle", "dxfSetCurrentDimStyle", "dxfLine", "dxfCircle", "dxfText", "dxfTextWidthFactor", "dxfDimLinear",
     // part of the interface, resolved so that an incomplete library is refused
     "dxfWriteParamString", "dxfWriteParamInteger", "dxfWriteParamDouble", "dxfSetCurrentColor",
     "dxfSetCurrentLinetype", "dxfSolid", "dxfArc", "dxfInsertBlock", "dxfBlockBegin", "dxfBlockEnd",
 };
 constexpr int kEntryPointCount = static_cast<int>(sizeof kEntryPoints / sizeof kEntryPoints[0]);
-static_assert(kEntryPointCount == 27);
+static_assert(kEntryPointCount == 28);
 
 } // namespace
 
@@ -38,14 +38,10 @@ struct DxfWriter::Api {
     decltype(&::dxfLine) line;
     decltype(&::dxfCircle) circle;
     decltype(&::dxfText) text;
+    decltype(&::dxfTextWidthFactor) textWidthFactor;
     decltype(&::dxfDimLinear) dimLinear;
     QFunctionPointer others[10];
 };
-
-const char *const *DxfWriter::entryPointNames()
-{
-    return kEntryPoints;
-}
 
 int DxfWriter::entryPointCount()
 {
@@ -72,7 +68,7 @@ void DxfWriter::load()
         if (!resolved[i])
             return;
     }
-    m_api = new Api;
+    m_api = std::make_unique<Api>();
     int i = 0;
     auto take = [&](auto &slot) { slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(resolved[i++]); };
     take(m_api->createFile);
@@ -91,6 +87,7 @@ void DxfWriter::load()
     take(m_api->line);
     take(m_api->circle);
     take(m_api->text);
+    take(m_api->textWidthFactor);
     take(m_api->dimLinear);
     for (QFunctionPointer &other : m_api->others)
         other = resolved[i++];
@@ -101,8 +98,7 @@ DxfWriter::~DxfWriter()
 {
     if (m_fileOpen)
         closeFile();
-    delete m_api;
-    m_api = nullptr;
+    m_api.reset();
     if (m_library.isLoaded())
         m_library.unload();
 }
@@ -149,6 +145,10 @@ int DxfWriter::circle(double cx, double cy, double radius) { ZELVAN_FORWARD(circ
 int DxfWriter::text(const std::string &text, double x, double y, double height)
 {
     ZELVAN_FORWARD(text(m_file, text.c_str(), x, y, x, y, height, 0.0, 0, 0, 0, 0));
+}
+int DxfWriter::narrowText(const std::string &text, double x, double y, double height, double widthFactor)
+{
+    ZELVAN_FORWARD(textWidthFactor(m_file, text.c_str(), x, y, height, widthFactor));
 }
 int DxfWriter::dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                          const std::string &text)

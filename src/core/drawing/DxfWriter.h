@@ -5,6 +5,8 @@
 #include <QLibrary>
 #include <QString>
 
+#include <memory>
+
 namespace zelvan {
 
 // The thin wrapper around the CadIO library: loads it at run time, resolves
@@ -24,9 +26,8 @@ public:
 
     bool isUsable() const { return m_usable; }
     bool isFileOpen() const { return m_fileOpen; }
-    // The names resolved on loading: the called operations and the ones the
-    // interface offers beside them.
-    static const char *const *entryPointNames();
+    // How many names are resolved on loading: the called operations and the
+    // ones the interface offers beside them.
     static int entryPointCount();
 
     int createFile(const std::string &path) override;
@@ -45,6 +46,7 @@ public:
     int line(double x1, double y1, double x2, double y2) override;
     int circle(double cx, double cy, double radius) override;
     int text(const std::string &text, double x, double y, double height) override;
+    int narrowText(const std::string &text, double x, double y, double height, double widthFactor) override;
     int dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                   const std::string &text) override;
 
@@ -53,7 +55,7 @@ private:
 
     struct Api;
     QLibrary m_library;
-    Api *m_api = nullptr;
+    std::unique_ptr<Api> m_api; // set once every entry point has resolved
     DxfHandle m_file = nullptr;
     bool m_usable = false;
     bool m_fileOpen = false;

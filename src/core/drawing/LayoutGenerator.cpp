@@ -3,6 +3,7 @@
 #include "core/drawing/DxfWriter.h"
 #include "core/drawing/LayoutGeometry.h"
 #include "core/drawing/LayoutMessages.h"
+#include "core/export/ExportFlow.h"
 
 #include "core/project/OutputPath.h"
 #include "core/project/Prompter.h"
@@ -83,6 +84,16 @@ public:
     {
         m_ok &= m_out.text(s, x, y, height);
     }
+    // A text that must end at `right`: narrowed with a width factor when its
+    // estimated width is larger than the space.
+    void textWithin(const std::string &s, double x, double y, double right, double height = kTextHeight)
+    {
+        const double width = LayoutGeometry::estimatedTextWidth(s, height);
+        if (width > right - x && right > x)
+            m_ok &= m_out.narrowText(s, x, y, height, (right - x) / width);
+        else
+            m_ok &= m_out.text(s, x, y, height);
+    }
     void dimension(const LayoutDimension &d)
     {
         m_ok &= m_out.dimLinear(d.x1, d.y1, d.x2, d.y2, d.xd, d.yd, d.angle, d.text);
@@ -151,23 +162,28 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
         {755, 455, gbk("编制"), gbk("审核"), kTextHeight},
         {875, 605, gbk("日期"), gbk("日期"), kTextHeight},
     };
+    // Each text must end inside its cell: before the next separator to its
+    // right, or the frame's edge.
+    const double frameRight = vertical ? 1005 : 1405;
+    auto cellRight = [&](double x) {
+        for (double s : vertical ? verticalSeparators : horizontalSeparators)
+            if (s > x)
+                return s;
+        return frameRight;
+    };
     const double companyX = vertical ? -195 : -595;
     const auto [firstRow, secondRow] = LayoutGenerator::splitCompanyName(company.name);
-    e.text(firstRow, companyX, U);
+    e.textWithin(firstRow, companyX, U, cellRight(companyX));
     if (company.name.size() >= 11)
-        e.text(secondRow, companyX, V);
+        e.textWithin(secondRow, companyX, V, cellRight(companyX));
     for (const Column &c : columns) {
         const double x = vertical ? c.vx : c.hx;
-        e.text(c.upper, x, U);
-        e.text(c.lower, x, V, c.lowerHeight);
+        e.textWithin(c.upper, x, U, cellRight(x));
+        e.textWithin(c.lower, x, V, cellRight(x), c.lowerHeight);
     }
-    if (vertical) {
-        e.text(in.preparedDate, 915, 1575, kSmallTextHeight);
-        e.text(in.reviewDate, 915, 1545, kSmallTextHeight);
-    } else {
-        e.text(in.preparedDate, 665, 975, kSmallTextHeight);
-        e.text(in.reviewDate, 665, 945, kSmallTextHeight);
-    }
+    const double dateX = vertical ? 915 : 665;
+    e.textWithin(in.preparedDate, dateX, vertical ? 1575 : 975, cellRight(dateX), kSmallTextHeight);
+    e.textWithin(in.reviewDate, dateX, vertical ? 1545 : 945, cellRight(dateX), kSmallTextHeight);
 }
 
 } // namespace
@@ -204,66 +220,66 @@ std::vector<std::string> LayoutGenerator::noteLines(const LayoutInputs &in)
     };
 }
 
-LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company,
-                                                  Prompter &prompter, const QString &outDirectory,
-                                                  const QString &libraryPath)
-{
-    DxfWriter writer = libraryPath.isEmpty() ? DxfWriter() : DxfWriter(libraryPath);
-    return generate(inputs, company, prompter, writer, outDirectory);
-}
+namespace {
 
-LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const CompanyInfo &company,
-                                                  Prompter &prompter, DxfOutput &output,
-                                                  const QString &outDirectory)
-{
-    Result result;
+// The layout drawing as the export flow runs it: the checks in their order,
+// then the drawing. It asks no question.
+class LayoutExport : public Exporter {
+public:
+    LayoutExport(const LayoutInputs &inputs, const CompanyInfo &company, DxfOutput &output, const QString &outDirectory)
+        : in(inputs)
+        , company(company)
+        , output(output)
+    {
+        names.setField(Field::ProjectName, in.projectName);
+        names.setField(Field::VesselName, in.vesselName);
+        names.setField(Field::ProjectDirectory, in.projectDirectory);
+        path = OutputPaths::build(names, LayoutGenerator::fileSuffix(), outDirectory);
+    }
 
+    QString generatedFilesKind() const override { return LayoutGenerator::generatedFilesKind(); }
+    std::optional<ExportRefusal> checkBeforeQuestion() override;
+    void generate(ExportRun &run) override;
+
+private:
+    const LayoutInputs &in;
+    const CompanyInfo &company;
+    DxfOutput &output;
     ProjectRecord names;
-    names.setField(Field::ProjectName, in.projectName);
-    names.setField(Field::VesselName, in.vesselName);
-    names.setField(Field::ProjectDirectory, in.projectDirectory);
-    const OutputPath path = OutputPaths::build(names, fileSuffix(), outDirectory);
-    result.path = path.path();
+    OutputPath path;
+};
 
-    if (in.plates.empty()) {
-        prompter.error(LayoutMessages::noPlates(), Prompter::Icon::Question);
-        return result;
-    }
-    if (in.courses.empty()) {
-        prompter.error(LayoutMessages::noCourses(), Prompter::Icon::Question);
-        return result;
-    }
-    if (in.projectDirectory.empty() || path.directory.isEmpty()) {
-        prompter.information(LayoutMessages::notSaved());
-        return result;
-    }
-    const QString unsafe = OutputPaths::unsafeNameMessage(names);
-    if (!unsafe.isEmpty()) {
-        prompter.information(unsafe);
-        return result;
-    }
-    // Courses whose heights all read 0 give no scale for the development.
-    if (LayoutGeometry::totalLength(in) == 0) {
-        prompter.error(LayoutMessages::zeroTotalHeight());
-        return result;
-    }
-
+std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
+{
+    if (in.plates.empty())
+        return ExportRefusal::error(LayoutMessages::noPlates(), Prompter::Icon::Question);
+    if (in.courses.empty())
+        return ExportRefusal::error(LayoutMessages::noCourses(), Prompter::Icon::Question);
+    if (in.projectDirectory.empty() || path.directory.isEmpty())
+        return ExportRefusal::information(LayoutMessages::notSaved());
+    if (const QString unsafe = OutputPaths::unsafeNameMessage(names); !unsafe.isEmpty())
+        return ExportRefusal::information(unsafe);
+    // Courses whose heights add up to 0 or less (a negative height can only
+    // come from an edited file) give no scale for the development.
+    if (LayoutGeometry::totalLength(in) <= 0)
+        return ExportRefusal::error(LayoutMessages::zeroTotalHeight());
     // A vessel type that is neither vertical nor horizontal is refused before
     // the file is created: a drawing holding only its tables would replace the
     // last good drawing of that name.
-    const std::optional<VesselType> orientation = in.vesselType;
-    if (!orientation) {
-        prompter.error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
-        result.status = Status::WrongVesselType;
-        return result;
-    }
+    if (!in.vesselType)
+        return ExportRefusal::error(LayoutMessages::wrongVesselType(), Prompter::Icon::Question);
+    return std::nullopt;
+}
 
+void LayoutExport::generate(ExportRun &run)
+{
+    const VesselType orientation = *in.vesselType;
     Emitter e(output);
     const QByteArray nativePath = QFile::encodeName(path.path());
     e &= output.createFile(std::string(nativePath.constData(), static_cast<size_t>(nativePath.size())));
     writeTables(e);
-    const bool vertical = *orientation == LayoutGeometry::Orientation::Vertical;
-    const LayoutGeometry geometry(in, *orientation);
+    const bool vertical = orientation == VesselType::Vertical;
+    const LayoutGeometry geometry(in, orientation);
 
     // Outline, angle labels and head views come before any current layer or
     // text style is set: they use the library's initial ones.
@@ -272,7 +288,10 @@ LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const 
     for (const LayoutText &t : geometry.angleLabels())
         e.text(t);
     for (const LayoutHeadView &view : geometry.headViews()) {
-        e &= output.circle(view.cx, view.cy, view.radius);
+        // Without a head diameter there is no circle to draw: the library
+        // refuses a radius of 0.
+        if (view.radius > 0)
+            e &= output.circle(view.cx, view.cy, view.radius);
         e.line(view.horizontalCentreLine);
         e.line(view.verticalCentreLine);
         for (const LayoutText &t : view.labels)
@@ -329,16 +348,28 @@ LayoutGenerator::Result LayoutGenerator::generate(const LayoutInputs &in, const 
     e &= output.closeFile();
 
     if (e.ok() != 1) {
-        prompter.error(LayoutMessages::generationFailed(), Prompter::Icon::Error);
-        result.status = Status::Failed;
-        return result;
+        run.failed(LayoutMessages::generationFailed());
+        return;
     }
+    run.written(path);
     if (!standIns.isEmpty())
-        prompter.information(LayoutMessages::nozzlesNotPlaced().arg(standIns.join(QStringLiteral("、"))));
-    result.status = Status::Generated;
-    result.files.kind = QStringLiteral("1");
-    result.files.add(path.fileName, path.directory);
-    return result;
+        run.information(LayoutMessages::nozzlesNotPlaced().arg(standIns.join(QStringLiteral("、"))));
+}
+
+} // namespace
+
+ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                       const QString &outDirectory, const QString &libraryPath)
+{
+    DxfWriter writer = libraryPath.isEmpty() ? DxfWriter() : DxfWriter(libraryPath);
+    return generate(inputs, company, prompter, writer, outDirectory);
+}
+
+ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                       DxfOutput &output, const QString &outDirectory)
+{
+    LayoutExport exporter(inputs, company, output, outDirectory);
+    return ExportFlow::run(exporter, prompter);
 }
 
 } // namespace zelvan

@@ -3,7 +3,7 @@
 #include "core/drawing/DxfOutput.h"
 #include "core/drawing/LayoutInputs.h"
 
-#include "core/project/GeneratedFiles.h"
+#include "core/export/ExportFlow.h"
 #include "core/project/ProjectRecord.h"
 
 #include <QString>
@@ -18,28 +18,17 @@ class Prompter;
 // title block, and reports the outcome once at the end.
 class LayoutGenerator {
 public:
-    enum class Status {
-        Generated,      // every call succeeded; `files` holds the drawing
-        Refused,        // stopped before anything was created
-        WrongVesselType, // tables written, then stopped
-        Failed,         // some library call failed; the error was shown
-    };
-    struct Result {
-        Status status = Status::Refused;
-        GeneratedFiles files; // kind "1", the drawing, on success
-        QString path;         // the drawing's full path, once known
-    };
-
     static QString fileSuffix() { return QStringLiteral("-排版图.dxf"); }
+    static QString generatedFilesKind() { return QStringLiteral("1"); }
 
     // Runs the generation through CadIO loaded from the program directory
     // (or from `libraryPath` when given). `outDirectory` replaces the project
     // directory when not empty (the batch tool's --out-dir); the project must
     // have been saved all the same.
-    static Result generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+    static ExportResult generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
                            const QString &outDirectory = QString(), const QString &libraryPath = QString());
     // The same run through any DXF output (tests record the calls).
-    static Result generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+    static ExportResult generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
                            DxfOutput &output, const QString &outDirectory = QString());
 
     // The company name in the title block: on the upper row when shorter

@@ -6,12 +6,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace zelvan {
 
 namespace {
 
 constexpr double kTextHeight = 15.0;
+constexpr double kSmallestTextHeight = 5.0;
+// Both head views are drawn with this radius, inside their 400-unit centre lines.
+constexpr double kHeadViewRadius = 180.0;
 
 // Nonsense input (a height of "1e999") must never put an infinite or NaN
 // coordinate into the drawing.
@@ -44,23 +48,50 @@ long long LayoutGeometry::totalLength(const LayoutInputs &inputs)
 LayoutGeometry::LayoutGeometry(const LayoutInputs &inputs, Orientation orientation)
     : m_inputs(&inputs), m_orientation(orientation), m_length(totalLength(inputs))
 {
-    m_scale = m_length != 0 ? 800.0 / static_cast<double>(m_length) : 0.0;
+    m_scale = m_length > 0 ? 800.0 / static_cast<double>(m_length) : 0.0;
 
     const size_t n = inputs.courses.size();
     m_positions.assign(n + 1, 0.0);
     double sum = 0;
     for (size_t i = 1; i <= n; ++i) {
         sum += leadingDouble(cell(inputs.courses[i - 1], ShellCourseColumn::Height));
-        m_positions[i] = m_length != 0 ? finiteOr(800.0 * sum / static_cast<double>(m_length), 0.0) : 0.0;
+        m_positions[i] = m_length > 0 ? finiteOr(800.0 * sum / static_cast<double>(m_length), 0.0) : 0.0;
     }
     if (n > 0)
         m_positions[n] = 800.0; // the last seam closes the square exactly
 
     m_shellRadius = n > 0 ? leadingInt(cell(inputs.courses.front(), ShellCourseColumn::Diameter)) / 2 : 0;
-    // Integer arithmetic as the shop's drawings have always had it; 64 bits
-    // so that a large diameter cannot overflow before the division.
-    const long long headRadius = static_cast<long long>(leadingInt(inputs.firstHeadInnerDiameter) / 2);
-    m_headViewRadius = m_length != 0 ? static_cast<double>(headRadius * 800 / m_length) : 0.0;
+    // The circumference 2 pi Rs spans the 800 units of the development, so a
+    // nozzle stays in its quadrant whatever the shell's length.
+    m_circumferenceScale = m_shellRadius > 0 ? 800.0 / (2.0 * std::numbers::pi * m_shellRadius) : m_scale;
+    // The head views are drawn at a fixed size: the head's radius is 180 units.
+    const double headDiameter = static_cast<double>(leadingInt(inputs.firstHeadInnerDiameter));
+    m_headViewRadius = headDiameter > 0 ? kHeadViewRadius : 0.0;
+    m_headScale = headDiameter > 0 ? kHeadViewRadius / (headDiameter / 2.0) : m_scale;
+}
+
+double LayoutGeometry::estimatedTextWidth(const std::string &text, double height)
+{
+    double width = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        if (b >= 0x81 && b <= 0xFE && i + 1 < text.size()) {
+            width += height;
+            ++i;
+        } else {
+            width += 0.6 * height;
+        }
+    }
+    return width;
+}
+
+double LayoutGeometry::heightToFit(const std::string &text, double height, double space)
+{
+    const double width = estimatedTextWidth(text, height);
+    if (width <= space)
+        return height;
+    // The width grows with the height, so the fitting height is proportional.
+    return std::max(kSmallestTextHeight, height * std::max(space, 0.0) / width);
 }
 
 std::vector<LayoutLine> LayoutGeometry::outline() const
@@ -182,14 +213,22 @@ LayoutCourse LayoutGeometry::course(int i) const
         for (double x : {a - 2, a, a + 2})
             c.longitudinalSeam.push_back({x, lower + 5, x, upper + 5});
         c.seamLabel = {numbered("A", n - i), a - 25, upper - 20, kTextHeight};
-        c.heatNumber = {heatNumber(i), a - 20, upper - 40, kTextHeight};
-        c.height = {405, lower + 5, 405, upper + 5, 825, 5, 90, height};
+        // The heat number runs down the course from 45 below its top edge and
+        // must end above its bottom edge.
+        const std::string heat = heatNumber(i);
+        c.heatNumber = {heat, a - 20, upper - 40, heightToFit(heat, kTextHeight, (upper - 40) - (lower + 5))};
+        // Measured on the development's edge, so that the extension lines run
+        // outside it and not along the seams.
+        c.height = {805, lower + 5, 805, upper + 5, 825, 5, 90, height};
     } else {
         for (double y : {a - 2, a, a + 2})
             c.longitudinalSeam.push_back({805 - lower, y, 805 - upper, y});
-        c.seamLabel = {numbered("A", n - i), 830 - upper, a - 25, kTextHeight};
+        // The A label runs along the course from 25 right of its left edge and
+        // must end before its right edge.
+        const std::string label = numbered("A", n - i);
+        c.seamLabel = {label, 830 - upper, a - 25, heightToFit(label, kTextHeight, (805 - lower) - (830 - upper))};
         c.heatNumber = {heatNumber(i), 850 - upper, a - 40, kTextHeight};
-        c.height = {805 - lower, 405, 805 - upper, 405, 805, 825, 0, height};
+        c.height = {805 - lower, 805, 805 - upper, 805, 805, 825, 0, height};
     }
     return c;
 }
@@ -231,19 +270,8 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     std::snprintf(buffer, sizeof buffer, "%.0f", arc);
     nz.arcText = buffer;
 
-    double A = m_scale * leadingDouble(nz.arcText);
-    double E = m_scale * leadingDouble(elevationText);
-    const double radius = m_scale * leadingDouble(cell(row, NozzleColumn::OutsideDiameter));
-    if (!std::isfinite(A) || !std::isfinite(E)) {
-        nz.placedExactly = false;
-        A = finiteOr(A, 0.0);
-        E = finiteOr(E, 0.0);
-    }
-    nz.holeRadius = finiteOr(radius, 0.0);
-
     const int q = quadrant && *quadrant != Quadrant::Centre ? static_cast<int>(*quadrant) : -1;
     const double start = 5.0 + 200.0 * q; // quadrant start on the circumference axis
-    std::optional<std::pair<double, double>> arcFrom, elevationFrom;
 
     struct HeadView {
         double cx, cy;
@@ -265,6 +293,35 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     case NozzleLocation::Shell: break;
     }
 
+    // Shell nozzles: the arc along the circumference's scale, the elevation
+    // and the hole along the length's. Head nozzles: all three in the head
+    // view's own scale.
+    const double arcScale = head ? m_headScale : m_circumferenceScale;
+    const double lengthScale = head ? m_headScale : m_scale;
+    double A = arcScale * leadingDouble(nz.arcText);
+    double E = lengthScale * leadingDouble(elevationText);
+    const double radius = lengthScale * leadingDouble(cell(row, NozzleColumn::OutsideDiameter));
+    if (!std::isfinite(A) || !std::isfinite(E)) {
+        nz.placedExactly = false;
+        A = finiteOr(A, 0.0);
+        E = finiteOr(E, 0.0);
+    }
+    nz.holeRadius = finiteOr(radius, 0.0);
+    if (!head) {
+        // A shell nozzle never leaves its quadrant. A negative distance has
+        // no place in it: drawn at the quadrant's start and reported. The arc
+        // text is rounded to whole millimetres, so a nozzle at the radius
+        // would land a fraction of a unit past the quadrant's end.
+        if (A < 0)
+            nz.placedExactly = false;
+        A = std::clamp(A, 0.0, 200.0);
+    }
+
+    // Where each dimension is measured from, and its direction (0
+    // horizontal, 90 vertical).
+    std::optional<std::pair<double, double>> arcFrom, elevationFrom;
+    double arcAngle = 0, elevationAngle = 90;
+
     if (head && (foreignHead || q < 0)) {
         // A head the vessel does not have (drawn at the view on the same end:
         // the top of a vertical vessel matches the left of a horizontal one),
@@ -285,10 +342,14 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
             arcFrom = {start, nz.y};
             elevationFrom = {nz.x, 5.0};
         } else {
-            nz.x = 805 - A;
-            nz.y = start + E;
-            arcFrom = {805.0, nz.y};
-            elevationFrom = {nz.x, start};
+            // The circumference runs up the sheet and the length leftwards
+            // from the right-hand end, as on a vertical vessel turned over.
+            nz.x = 805 - E;
+            nz.y = start + A;
+            arcFrom = {nz.x, start};
+            arcAngle = 90;
+            elevationFrom = {805.0, nz.y};
+            elevationAngle = 0;
         }
     } else {
         // No quadrant on the shell, or an unknown location: the development's
@@ -303,9 +364,10 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     nz.mark = {cell(row, NozzleColumn::Number), x + 143, y + 90, kTextHeight};
     nz.nominalDiameter = {"DN" + cell(row, NozzleColumn::NominalDiameter), x + 143, y + 55, kTextHeight};
     if (arcFrom && nz.arcText != "0")
-        nz.arc = LayoutDimension{arcFrom->first, arcFrom->second, x, y, x, y, 0, nz.arcText};
+        nz.arc = LayoutDimension{arcFrom->first, arcFrom->second, x, y, x, y, arcAngle, nz.arcText};
     if (elevationFrom && elevationText != "0")
-        nz.elevation = LayoutDimension{elevationFrom->first, elevationFrom->second, x, y, x, y, 90, elevationText};
+        nz.elevation =
+            LayoutDimension{elevationFrom->first, elevationFrom->second, x, y, x, y, elevationAngle, elevationText};
     return nz;
 }
 

@@ -26,7 +26,8 @@ struct LayoutDimension {
 };
 
 struct LayoutHeadView {
-    double cx, cy, radius;
+    double cx, cy;
+    double radius; // 0 without a head diameter: no circle is drawn
     LayoutLine horizontalCentreLine;
     LayoutLine verticalCentreLine;
     std::vector<LayoutText> labels; // "0°", "90°", "270°"
@@ -54,9 +55,12 @@ struct LayoutNozzle {
 };
 
 // Where everything of the shell development goes: a fixed square of 800 x 800
-// drawing units from (5, 5) to (805, 805), one side the circumference, the
+// drawing units from (5, 5) to (805, 805), one side the circumference scaled
+// by c = 800 / (2 pi Rs), so that each quadrant is exactly 200 units, the
 // other the shell length scaled by k = 800 / L. Course 0 lies at the bottom of
-// a vertical vessel and at the right end of a horizontal one.
+// a vertical vessel and at the right end of a horizontal one. The head views
+// have a fixed radius of 180 whatever the vessel's size, and head nozzles are
+// placed with the head's own scale 180 / (Dh / 2).
 class LayoutGeometry {
 public:
     using Orientation = VesselType;
@@ -64,13 +68,15 @@ public:
     // L: the sum of the leading-integer course heights.
     static long long totalLength(const LayoutInputs &inputs);
 
-    // Requires totalLength(inputs) != 0.
+    // Requires totalLength(inputs) > 0.
     LayoutGeometry(const LayoutInputs &inputs, Orientation orientation);
 
     Orientation orientation() const { return m_orientation; }
     int courseCount() const { return static_cast<int>(m_inputs->courses.size()); }
     long long length() const { return m_length; }
-    double scale() const { return m_scale; }
+    double scale() const { return m_scale; } // k, along the shell
+    double circumferenceScale() const { return m_circumferenceScale; } // c, k without a shell diameter
+    double headScale() const { return m_headScale; } // h, k without a head diameter
     const std::vector<double> &positions() const { return m_positions; }
     int shellRadius() const { return m_shellRadius; }
     double headViewRadius() const { return m_headViewRadius; }
@@ -96,11 +102,20 @@ public:
     // The sheet frame: rectangle and title-band line.
     std::vector<LayoutLine> frame() const;
 
+    // How wide a GBK text of this height is taken to be: a double-byte
+    // character as wide as the height, any other byte 0.6 of it.
+    static double estimatedTextWidth(const std::string &text, double height);
+    // The height, at most `height` and never below 5, at which the text's
+    // estimated width fits into `space`.
+    static double heightToFit(const std::string &text, double height, double space);
+
 private:
     const LayoutInputs *m_inputs;
     Orientation m_orientation;
     long long m_length = 0;
     double m_scale = 0;
+    double m_circumferenceScale = 0;
+    double m_headScale = 0;
     std::vector<double> m_positions;
     int m_shellRadius = 0;
     double m_headViewRadius = 0;

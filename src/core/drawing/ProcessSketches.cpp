@@ -96,7 +96,7 @@ void putLe32(QByteArray &out, int offset, quint32 v) { qToLittleEndian(v, out.da
 
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
-    return ProjectFile::saveBytes(path, std::string_view(bytes.constData(), size_t(bytes.size()))).ok;
+    return AtomicFile::write(path, std::string_view(bytes.constData(), size_t(bytes.size()))).ok;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/project/OutputPath.h"
+#include "core/project/ProjectMessages.h"
 
 #include "core/project/TextCodec.h"
 
@@ -28,10 +29,10 @@ QString unsafeNameMessage(const ProjectRecord &record)
     const QString vesselName = fromGbk(record.field(Field::VesselName));
     QString c = forbiddenCharacter(projectName);
     if (!c.isEmpty())
-        return QStringLiteral("项目名称中含有不能用于文件名的字符“%1”，无法生成文件！").arg(c);
+        return ProjectMessages::unsafeProjectName(c);
     c = forbiddenCharacter(vesselName);
     if (!c.isEmpty())
-        return QStringLiteral("容器名称中含有不能用于文件名的字符“%1”，无法生成文件！").arg(c);
+        return ProjectMessages::unsafeVesselName(c);
     return QString();
 }
 

@@ -1,12 +1,13 @@
 #include "core/project/ProjectArchive.h"
+#include "core/project/ProjectMessages.h"
 
 #include "core/project/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -15,24 +16,82 @@ namespace ProjectArchive {
 
 namespace {
 
-// The fixed order of the single fields at the start of the file. Negative
-// entries stand for the company texts (-1 name, -2 licence). The creation
-// time (field 8) appears twice; on reading the second copy wins.
-constexpr int kCompanyName = -1;
-constexpr int kCompanyLicence = -2;
-constexpr int kHeadOrder[] = {
-    1, 2, 3, 4, 9, 10, 11, 12, 8, kCompanyName, kCompanyLicence, 5, 6, 7, 8, 13,
-    14, 15, 16, 17, 18, 19, 20, 21, 22,
-    23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44,
-    48, 49, 50, 47, 51, 52, 53, 54, 45, 46,
-    55, 56, 57, 58, 59, 60, 61, 62, 63,
-};
-static_assert(sizeof kHeadOrder / sizeof kHeadOrder[0] == 66, "66 texts precede the shell-course count");
+// The order of the texts in a project file, written once: the writer, the
+// reader and the size calculation all walk this table. The creation time
+// (field 8) appears twice; on reading the second copy wins. The external form
+// (process-card field 20) was added to the format last and sits at the very
+// end.
+enum class SlotKind { Field, CompanyName, CompanyLicence, Table, Process, Standards };
 
-constexpr TableId kTablesBeforeProcessCard[] = {TableId::ShellCourses, TableId::Nozzles, TableId::Plates,
-                                                TableId::Parts, TableId::Welds};
-constexpr TableId kTablesAfterProcessCard[] = {TableId::WeldingCards, TableId::CardConsumables,
-                                               TableId::CardParameters, TableId::Qualifications};
+struct Slot {
+    SlotKind kind;
+    int id = 0; // field number, TableId or process-card field number
+};
+
+constexpr Slot fieldSlot(int number) { return {SlotKind::Field, number}; }
+constexpr Slot tableSlot(TableId id) { return {SlotKind::Table, static_cast<int>(id)}; }
+constexpr Slot processSlot(int number) { return {SlotKind::Process, number}; }
+
+constexpr size_t kSlotCount = 100;
+
+constexpr std::array<Slot, kSlotCount> kLayout = [] {
+    std::array<Slot, kSlotCount> order{};
+    size_t i = 0;
+    for (int n : {1, 2, 3, 4, 9, 10, 11, 12, 8})
+        order[i++] = fieldSlot(n);
+    order[i++] = {SlotKind::CompanyName};
+    order[i++] = {SlotKind::CompanyLicence};
+    for (int n : {5, 6, 7, 8})
+        order[i++] = fieldSlot(n);
+    for (int n = 13; n <= 44; ++n)
+        order[i++] = fieldSlot(n);
+    for (int n : {48, 49, 50, 47, 51, 52, 53, 54, 45, 46})
+        order[i++] = fieldSlot(n);
+    for (int n = 55; n <= 63; ++n)
+        order[i++] = fieldSlot(n);
+    for (TableId id : {TableId::ShellCourses, TableId::Nozzles, TableId::Plates, TableId::Parts, TableId::Welds})
+        order[i++] = tableSlot(id);
+    for (int p = 1; p <= 10; ++p)
+        order[i++] = processSlot(p);
+    order[i++] = {SlotKind::Standards};
+    for (int p = 11; p <= 19; ++p)
+        order[i++] = processSlot(p);
+    for (int p = 21; p <= 24; ++p)
+        order[i++] = processSlot(p);
+    for (TableId id : {TableId::WeldingCards, TableId::CardConsumables, TableId::CardParameters, TableId::Qualifications})
+        order[i++] = tableSlot(id);
+    order[i++] = processSlot(static_cast<int>(ProcessField::ExternalForm));
+    // Every slot filled: a wrong count fails the build, not a file.
+    if (i != kSlotCount)
+        throw "layout size";
+    return order;
+}();
+
+// Calls `visit` with every text the file holds for the record, in file order.
+template<typename Visit>
+void forEachText(const ProjectRecord &record, const CompanyInfo &company, Visit &&visit)
+{
+    for (const Slot &slot : kLayout) {
+        switch (slot.kind) {
+        case SlotKind::Field: visit(record.fieldByNumber(slot.id)); break;
+        case SlotKind::CompanyName: visit(company.name); break;
+        case SlotKind::CompanyLicence: visit(company.licence); break;
+        case SlotKind::Process: visit(record.process(static_cast<ProcessField>(slot.id))); break;
+        case SlotKind::Standards:
+            for (int s = 0; s < kStandardsSelectionSize; ++s)
+                visit(record.standard(s));
+            break;
+        case SlotKind::Table: {
+            const Table &table = record.table(static_cast<TableId>(slot.id));
+            visit(table.countText());
+            for (int r = 0; r < table.rowCount(); ++r)
+                for (int c = 0; c < table.columns(); ++c)
+                    visit(table.cell(r, c));
+            break;
+        }
+        }
+    }
+}
 
 void appendLE(std::string &out, uint64_t value, int bytes)
 {
@@ -132,15 +191,6 @@ private:
     size_t m_pos = 0;
 };
 
-void writeTable(std::string &out, const Table &table)
-{
-    appendText(out, table.countText());
-    const int n = table.rowCount();
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < table.columns(); ++c)
-            appendText(out, table.cell(r, c));
-}
-
 bool readTable(Reader &reader, Table &table)
 {
     std::string count;
@@ -183,61 +233,21 @@ void appendText(std::string &out, std::string_view text)
 
 void write(const ProjectRecord &record, const CompanyInfo &company, std::string &out)
 {
-    for (int number : kHeadOrder) {
-        if (number == kCompanyName)
-            appendText(out, company.name);
-        else if (number == kCompanyLicence)
-            appendText(out, company.licence);
-        else
-            appendText(out, record.fieldByNumber(number));
-    }
-    for (TableId id : kTablesBeforeProcessCard)
-        writeTable(out, record.table(id));
-    for (int p = 1; p <= 10; ++p)
-        appendText(out, record.process(static_cast<ProcessField>(p)));
-    for (int s = 0; s < kStandardsSelectionSize; ++s)
-        appendText(out, record.standard(s));
-    for (int p = 11; p <= 19; ++p)
-        appendText(out, record.process(static_cast<ProcessField>(p)));
-    for (int p = 21; p <= 24; ++p)
-        appendText(out, record.process(static_cast<ProcessField>(p)));
-    for (TableId id : kTablesAfterProcessCard)
-        writeTable(out, record.table(id));
-    // The external form was added to the format last and sits at the very end.
-    appendText(out, record.process(ProcessField::ExternalForm));
+    forEachText(record, company, [&out](const std::string &text) { appendText(out, text); });
 }
-
-namespace {
-// Bytes the texts of a record take, so the output is allocated once.
-size_t encodedSize(const ProjectRecord &record, const CompanyInfo &company)
-{
-    auto sizeOf = [](const std::string &text) { return text.size() + (text.size() < 0xFF ? 1 : text.size() < 0xFFFE ? 3 : 7); };
-    size_t total = sizeOf(company.name) + sizeOf(company.licence) + sizeOf(record.field(Field::CreationTime));
-    for (int n = 1; n <= kSingleFieldCount; ++n)
-        total += sizeOf(record.fieldByNumber(n));
-    for (int p = 1; p <= kProcessFieldCount; ++p)
-        total += sizeOf(record.process(static_cast<ProcessField>(p)));
-    for (int s = 0; s < kStandardsSelectionSize; ++s)
-        total += sizeOf(record.standard(s));
-    for (const TableSpec &spec : allTableSpecs()) {
-        const Table &table = record.table(spec.id);
-        total += sizeOf(table.countText());
-        for (int r = 0; r < table.rowCount(); ++r)
-            for (int c = 0; c < table.columns(); ++c)
-                total += sizeOf(table.cell(r, c));
-    }
-    return total;
-}
-} // namespace
 
 std::string write(const ProjectRecord &record, const CompanyInfo &company)
 {
+    // The size is known before writing, so the output is allocated once.
+    size_t size = 0;
+    forEachText(record, company, [&size](const std::string &text) {
+        size += text.size() + (text.size() < 0xFF ? 1 : text.size() < 0xFFFE ? 3 : 7);
+    });
     std::string out;
-    out.reserve(encodedSize(record, company));
+    out.reserve(size);
     write(record, company, out);
     return out;
 }
-
 ReadStatus read(std::string_view bytes, ProjectRecord &record, CompanyInfo &company)
 {
     // Fill a fresh record and commit only when the whole file was read, so a
@@ -250,45 +260,34 @@ ReadStatus read(std::string_view bytes, ProjectRecord &record, CompanyInfo &comp
         return ReadStatus::Ok;
     }
     Reader reader(bytes);
-    std::string text;
-    for (int number : kHeadOrder) {
+    for (const Slot &slot : kLayout) {
+        std::string text;
+        switch (slot.kind) {
+        case SlotKind::Table:
+            if (!readTable(reader, fresh.table(static_cast<TableId>(slot.id))))
+                return ReadStatus::UnexpectedFormat;
+            continue;
+        case SlotKind::Standards:
+            for (int s = 0; s < kStandardsSelectionSize; ++s) {
+                if (!reader.readText(text))
+                    return ReadStatus::UnexpectedFormat;
+                fresh.setStandard(s, std::move(text));
+            }
+            continue;
+        default:
+            break;
+        }
         if (!reader.readText(text))
             return ReadStatus::UnexpectedFormat;
-        if (number == kCompanyName)
-            freshCompany.name = std::move(text);
-        else if (number == kCompanyLicence)
-            freshCompany.licence = std::move(text);
-        else
-            fresh.setFieldByNumber(number, std::move(text));
+        switch (slot.kind) {
+        case SlotKind::Field: fresh.setFieldByNumber(slot.id, std::move(text)); break;
+        case SlotKind::CompanyName: freshCompany.name = std::move(text); break;
+        case SlotKind::CompanyLicence: freshCompany.licence = std::move(text); break;
+        case SlotKind::Process: fresh.setProcess(static_cast<ProcessField>(slot.id), std::move(text)); break;
+        case SlotKind::Table:
+        case SlotKind::Standards: break;
+        }
     }
-    for (TableId id : kTablesBeforeProcessCard)
-        if (!readTable(reader, fresh.table(id)))
-            return ReadStatus::UnexpectedFormat;
-    auto readProcess = [&](int p) {
-        if (!reader.readText(text))
-            return false;
-        fresh.setProcess(static_cast<ProcessField>(p), std::move(text));
-        return true;
-    };
-    for (int p = 1; p <= 10; ++p)
-        if (!readProcess(p))
-            return ReadStatus::UnexpectedFormat;
-    for (int s = 0; s < kStandardsSelectionSize; ++s) {
-        if (!reader.readText(text))
-            return ReadStatus::UnexpectedFormat;
-        fresh.setStandard(s, std::move(text));
-    }
-    for (int p = 11; p <= 19; ++p)
-        if (!readProcess(p))
-            return ReadStatus::UnexpectedFormat;
-    for (int p = 21; p <= 24; ++p)
-        if (!readProcess(p))
-            return ReadStatus::UnexpectedFormat;
-    for (TableId id : kTablesAfterProcessCard)
-        if (!readTable(reader, fresh.table(id)))
-            return ReadStatus::UnexpectedFormat;
-    if (!readProcess(static_cast<int>(ProcessField::ExternalForm)))
-        return ReadStatus::UnexpectedFormat;
     record = std::move(fresh);
     company = std::move(freshCompany);
     return ReadStatus::Ok;
@@ -298,10 +297,6 @@ ReadStatus read(std::string_view bytes, ProjectRecord &record, CompanyInfo &comp
 
 namespace ProjectFile {
 
-QString messageUnexpectedFormat() { return QStringLiteral("非预期的文件格式。"); }
-QString messageNotFound(const QString &path) { return QStringLiteral("没有找到 %1。").arg(QDir::toNativeSeparators(path)); }
-QString messageAccessDenied(const QString &path) { return QStringLiteral("对 %1 的存取被拒绝。").arg(QDir::toNativeSeparators(path)); }
-QString messageSaveFailed() { return QStringLiteral("保存文档失败。"); }
 
 namespace {
 // No project this program writes comes near this; a larger file is not one
@@ -315,8 +310,8 @@ QString openFailureMessage(const QString &path, const QFileDevice &)
     // name) is an access failure.
     const QFileInfo info(path);
     if (!info.exists() && !QFileInfo(info.absolutePath()).isDir())
-        return messageNotFound(path);
-    return messageAccessDenied(path);
+        return ProjectMessages::notFound(path);
+    return ProjectMessages::accessDenied(path);
 }
 } // namespace
 
@@ -324,65 +319,26 @@ FileResult load(const QString &path, ProjectRecord &record, CompanyInfo &company
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return FileResult::failure(messageNotFound(path));
+        return FileResult::failure(ProjectMessages::notFound(path));
     if (info.isDir())
-        return FileResult::failure(messageAccessDenied(path));
+        return FileResult::failure(ProjectMessages::accessDenied(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileResult::failure(openFailureMessage(path, file));
     if (file.size() > kMaxProjectFileSize)
-        return FileResult::failure(messageUnexpectedFormat());
+        return FileResult::failure(ProjectMessages::unexpectedFormat());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(messageAccessDenied(path));
+        return FileResult::failure(ProjectMessages::accessDenied(path));
     const auto status = ProjectArchive::read(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), record, company);
     if (status != ProjectArchive::ReadStatus::Ok)
-        return FileResult::failure(messageUnexpectedFormat());
-    return FileResult::success();
-}
-
-namespace {
-qint64 g_writeLimit = -1;
-} // namespace
-
-void setWriteLimitForTesting(qint64 bytes) { g_writeLimit = bytes; }
-
-FileResult saveBytes(const QString &path, std::string_view bytes)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return FileResult::failure(messageAccessDenied(path));
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return FileResult::failure(messageNotFound(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(openFailureMessage(path, file));
-    qint64 toWrite = static_cast<qint64>(bytes.size());
-    if (g_writeLimit >= 0 && toWrite > g_writeLimit)
-        toWrite = g_writeLimit;
-    const qint64 written = file.write(bytes.data(), toWrite);
-    if (written != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return FileResult::failure(messageSaveFailed());
-    }
-    // A small file sits in Qt's write buffer until it is flushed; a failed
-    // flush (a full disk) must not let commit() rename an empty temporary
-    // over the previous file.
-    if (!file.flush()) {
-        file.cancelWriting();
-        return FileResult::failure(messageSaveFailed());
-    }
-    if (!file.commit()) {
-        if (file.error() == QFileDevice::PermissionsError)
-            return FileResult::failure(messageAccessDenied(path));
-        return FileResult::failure(messageSaveFailed());
-    }
+        return FileResult::failure(ProjectMessages::unexpectedFormat());
     return FileResult::success();
 }
 
 FileResult save(const QString &path, const ProjectRecord &record, const CompanyInfo &company)
 {
-    return saveBytes(path, ProjectArchive::write(record, company));
+    return AtomicFile::write(path, ProjectArchive::write(record, company));
 }
 
 } // namespace ProjectFile

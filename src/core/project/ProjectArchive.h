@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/project/AtomicFile.h"
 #include "core/project/ProjectRecord.h"
 
 #include <QString>
@@ -33,33 +34,13 @@ void appendText(std::string &out, std::string_view text);
 } // namespace ProjectArchive
 
 // File-level load and save with the user-facing failure messages.
-struct FileResult {
-    bool ok = true;
-    QString message; // shown to the user when !ok
-    static FileResult success() { return {}; }
-    static FileResult failure(QString text) { return {false, std::move(text)}; }
-};
-
 namespace ProjectFile {
-
-QString messageUnexpectedFormat();          // "非预期的文件格式。"
-QString messageNotFound(const QString &path);     // "没有找到 %1。"
-QString messageAccessDenied(const QString &path); // "对 %1 的存取被拒绝。"
-QString messageSaveFailed();                // "保存文档失败。"
 
 // Reads `path` into `record`/`company`; on failure both are unchanged.
 FileResult load(const QString &path, ProjectRecord &record, CompanyInfo &company);
 // Writes atomically: a temporary file in the same folder, then a rename, so
 // a failed save leaves the previous file intact.
 FileResult save(const QString &path, const ProjectRecord &record, const CompanyInfo &company);
-// Writes bytes atomically with the same messages; shared by every writer
-// that must never leave a torn file under its final name.
-FileResult saveBytes(const QString &path, std::string_view bytes);
-
-// Fault injection for tests: every later write stops after `bytes` bytes as
-// on a full disk (-1 turns it off).
-void setWriteLimitForTesting(qint64 bytes);
-
 } // namespace ProjectFile
 
 } // namespace zelvan

@@ -1,4 +1,5 @@
 #include "core/project/ProjectLifecycle.h"
+#include "core/project/ProjectMessages.h"
 
 #include "core/project/TextCodec.h"
 
@@ -61,7 +62,7 @@ QString closeQuestionName(const QString &documentPath, const QString &title)
 
 QString closeQuestion(const QString &name)
 {
-    return QStringLiteral("将改动保存到 %1？").arg(name);
+    return ProjectMessages::saveChangesTo(name);
 }
 
 } // namespace ProjectLifecycle

@@ -517,7 +517,7 @@ QByteArray WordDocument::packageBytes() const
 void WordDocument::saveAs(const QString &path) const
 {
     const QByteArray bytes = packageBytes();
-    const FileResult result = ProjectFile::saveBytes(path, std::string_view(bytes.constData(), size_t(bytes.size())));
+    const FileResult result = AtomicFile::write(path, std::string_view(bytes.constData(), size_t(bytes.size())));
     if (!result.ok)
         throw WordError(result.message);
 }

@@ -1,7 +1,7 @@
 #include "gui/dialogs/ConsumableSelectionDialog.h"
 
 #include "gui/dialogs/DissimilarSteelPage.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/SameSteelPage.h"
 
 #include <QTabWidget>
@@ -15,10 +15,10 @@ ConsumableSelectionDialog::ConsumableSelectionDialog(Prompter &prompter, QWidget
     , m_sameSteel(new SameSteelPage(m_tabs))
     , m_dissimilar(new DissimilarSteelPage(prompter, m_tabs))
 {
-    setWindowTitle(ReferenceTexts::consumableTitle());
+    setWindowTitle(ReferenceMessages::consumableTitle());
     setModal(true);
-    m_tabs->addTab(m_sameSteel, ReferenceTexts::sameSteelTab());
-    m_tabs->addTab(m_dissimilar, ReferenceTexts::dissimilarTab());
+    m_tabs->addTab(m_sameSteel, ReferenceMessages::sameSteelTab());
+    m_tabs->addTab(m_dissimilar, ReferenceMessages::dissimilarTab());
     m_tabs->setCurrentIndex(0);
 
     auto *layout = new QVBoxLayout(this);

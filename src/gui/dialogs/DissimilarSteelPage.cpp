@@ -3,7 +3,7 @@
 #include "core/project/Prompter.h"
 #include "core/reference/ConsumableTable.h"
 #include "gui/dialogs/ReferenceIcons.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReferenceTree.h"
 #include "gui/dialogs/ReportList.h"
 #include "gui/dialogs/ResultLists.h"
@@ -40,14 +40,14 @@ DissimilarSteelPage::DissimilarSteelPage(Prompter &prompter, QWidget *parent)
         field->setReadOnly(true);
 
     auto *steels = new QHBoxLayout;
-    steels->addWidget(new QLabel(ReferenceTexts::steel1Label(), this));
+    steels->addWidget(new QLabel(ReferenceMessages::steel1Label(), this));
     steels->addWidget(m_steel1Field, 1);
     steels->addSpacing(12);
-    steels->addWidget(new QLabel(ReferenceTexts::steel2Label(), this));
+    steels->addWidget(new QLabel(ReferenceMessages::steel2Label(), this));
     steels->addWidget(m_steel2Field, 1);
 
     auto *remarkRow = new QHBoxLayout;
-    remarkRow->addWidget(new QLabel(ReferenceTexts::remarkLabel(), this));
+    remarkRow->addWidget(new QLabel(ReferenceMessages::remarkLabel(), this));
     remarkRow->addWidget(m_remark, 1);
 
     auto *results = new QVBoxLayout;
@@ -69,9 +69,9 @@ DissimilarSteelPage::DissimilarSteelPage(Prompter &prompter, QWidget *parent)
 QMenu *DissimilarSteelPage::createSteelMenu(QWidget *parent)
 {
     auto *menu = new QMenu(parent);
-    connect(menu->addAction(ReferenceTexts::setAsSteel1()), &QAction::triggered, this,
+    connect(menu->addAction(ReferenceMessages::setAsSteel1()), &QAction::triggered, this,
             [this] { assignSelected(Steel::First); });
-    connect(menu->addAction(ReferenceTexts::setAsSteel2()), &QAction::triggered, this,
+    connect(menu->addAction(ReferenceMessages::setAsSteel2()), &QAction::triggered, this,
             [this] { assignSelected(Steel::Second); });
     return menu;
 }
@@ -87,7 +87,7 @@ void DissimilarSteelPage::assignSelected(Steel steel)
 {
     const QList<QTreeWidgetItem *> selection = m_tree->selectedItems();
     if (selection.isEmpty()) {
-        m_prompter.information(ReferenceTexts::noSteelSelected());
+        m_prompter.information(ReferenceMessages::noSteelSelected());
         return;
     }
     QTreeWidgetItem *selected = selection.first();

@@ -1,7 +1,7 @@
 #include "gui/dialogs/DryingParametersDialog.h"
 
 #include "core/reference/DryingTable.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReportList.h"
 
 #include <QTreeWidgetItem>
@@ -9,8 +9,8 @@
 namespace zelvan {
 
 DryingParametersDialog::DryingParametersDialog(Prompter &, QWidget *parent)
-    : ParameterDialog(ReferenceTexts::dryingTitle(), DryingTable::tree(), ReferenceTexts::dryingList(),
-                      {ReferenceTexts::dryingTemperature(), 120, ReferenceTexts::holdingTime(), 120}, parent)
+    : ParameterDialog(ReferenceMessages::dryingTitle(), DryingTable::tree(), ReferenceMessages::dryingList(),
+                      {ReferenceMessages::dryingTemperature(), 120, ReferenceMessages::holdingTime(), 120}, parent)
 {
 }
 

@@ -5,7 +5,6 @@
 #include "gui/widgets/Icons.h"
 #include "core/project/TextCodec.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,14 +93,9 @@ void LayoutDialog::generate(bool showGeneratedFiles)
     // generated, so a date changed after opening is not lost.
     m_inputs.preparedDate = pickerText(m_prepared);
     m_inputs.reviewDate = pickerText(m_review);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LayoutGenerator::Result result = LayoutGenerator::generate(m_inputs, m_company, m_prompter);
-    QApplication::restoreOverrideCursor();
-    m_lastPath = result.path;
-    if (result.status == LayoutGenerator::Status::Generated && showGeneratedFiles) {
-        GeneratedFilesDialog files(result.files, m_prompter, this);
-        files.exec();
-    }
+    const ExportResult result = LayoutGenerator::generate(m_inputs, m_company, m_prompter);
+    if (showGeneratedFiles)
+        GeneratedFilesDialog::showResult(result, m_prompter, this);
 }
 
 } // namespace zelvan

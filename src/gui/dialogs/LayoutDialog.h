@@ -30,7 +30,6 @@ public:
     // "生成排版图"; the generated-file list opens on success unless
     // `showGeneratedFiles` is false (tests).
     void generate(bool showGeneratedFiles = true);
-    QString lastGeneratedPath() const { return m_lastPath; }
 
 private:
     LayoutInputs m_inputs;
@@ -41,7 +40,6 @@ private:
     QDateEdit *m_prepared;
     QDateEdit *m_review;
     QLabel *m_summary;
-    QString m_lastPath;
 };
 
 } // namespace zelvan

@@ -1,7 +1,7 @@
 #include "gui/dialogs/ParameterDialog.h"
 
 #include "gui/dialogs/ReferenceIcons.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReferenceTree.h"
 #include "gui/dialogs/ReportList.h"
 
@@ -19,14 +19,14 @@ ParameterDialog::ParameterDialog(const QString &title, const std::vector<Referen
     : QDialog(parent)
     , m_tree(new ReferenceTree(nodes, ReferenceIcons::categoryIcon(), ReferenceIcons::itemIcon(), this))
     , m_list(new ReportList(columns.first, columns.firstWidth, columns.second, columns.secondWidth, this))
-    , m_caption(new QLabel(ReferenceTexts::standardCaption(), this))
+    , m_caption(new QLabel(ReferenceMessages::standardCaption(), this))
     , m_listHeading(new QLabel(listHeading, this))
-    , m_close(new QPushButton(ReferenceTexts::close(), this))
+    , m_close(new QPushButton(ReferenceMessages::close(), this))
 {
     setWindowTitle(title);
     setModal(true);
     m_tree->setHeaderHidden(false);
-    m_tree->setHeaderLabel(ReferenceTexts::steelCategory());
+    m_tree->setHeaderLabel(ReferenceMessages::steelCategory());
     m_tree->setMinimumWidth(std::max(m_tree->minimumWidth(), 200));
     m_tree->setObjectName(QStringLiteral("categoryTree"));
     m_list->setObjectName(QStringLiteral("parameterList"));

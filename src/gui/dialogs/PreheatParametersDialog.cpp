@@ -1,7 +1,7 @@
 #include "gui/dialogs/PreheatParametersDialog.h"
 
 #include "core/reference/PreheatTable.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReferenceTree.h"
 #include "gui/dialogs/ReportList.h"
 
@@ -10,8 +10,8 @@
 namespace zelvan {
 
 PreheatParametersDialog::PreheatParametersDialog(Prompter &, QWidget *parent)
-    : ParameterDialog(ReferenceTexts::preheatTitle(), PreheatTable::tree(), ReferenceTexts::preheatList(),
-                      {ReferenceTexts::preheatCondition(), 260, ReferenceTexts::preheatTemperature(), 90}, parent)
+    : ParameterDialog(ReferenceMessages::preheatTitle(), PreheatTable::tree(), ReferenceMessages::preheatList(),
+                      {ReferenceMessages::preheatCondition(), 260, ReferenceMessages::preheatTemperature(), 90}, parent)
 {
 }
 

@@ -1,6 +1,6 @@
 #include "gui/dialogs/ResultLists.h"
 
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReportList.h"
 
 #include <QHeaderView>
@@ -21,7 +21,7 @@ void fitRows(ReportList *list, int rows)
 
 ReportList *ResultLists::manualArc(QWidget *parent)
 {
-    auto *list = new ReportList(ReferenceTexts::manualArcType(), 160, ReferenceTexts::manualArcBrand(), 190, parent);
+    auto *list = new ReportList(ReferenceMessages::manualArcType(), 160, ReferenceMessages::manualArcBrand(), 190, parent);
     list->setObjectName(QStringLiteral("manualArcList"));
     fitRows(list, 3);
     return list;
@@ -30,7 +30,7 @@ ReportList *ResultLists::manualArc(QWidget *parent)
 ReportList *ResultLists::submergedArc(QWidget *parent)
 {
     auto *list =
-        new ReportList(ReferenceTexts::submergedArcType(), 200, ReferenceTexts::submergedArcBrand(), 200, parent);
+        new ReportList(ReferenceMessages::submergedArcType(), 200, ReferenceMessages::submergedArcBrand(), 200, parent);
     list->setObjectName(QStringLiteral("submergedArcList"));
     fitRows(list, 6);
     return list;
@@ -38,7 +38,7 @@ ReportList *ResultLists::submergedArc(QWidget *parent)
 
 ReportList *ResultLists::argonArc(QWidget *parent)
 {
-    auto *list = new ReportList(ReferenceTexts::argonArcWire(), 160, ReferenceTexts::argonArcStandard(), 190, parent);
+    auto *list = new ReportList(ReferenceMessages::argonArcWire(), 160, ReferenceMessages::argonArcStandard(), 190, parent);
     list->setObjectName(QStringLiteral("argonArcList"));
     fitRows(list, 3);
     return list;

@@ -2,7 +2,7 @@
 
 #include "core/reference/ConsumableTable.h"
 #include "gui/dialogs/ReferenceIcons.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReferenceTree.h"
 #include "gui/dialogs/ReportList.h"
 #include "gui/dialogs/ResultLists.h"
@@ -28,7 +28,7 @@ SameSteelPage::SameSteelPage(QWidget *parent)
     m_co2->setReadOnly(true);
 
     auto *co2Row = new QHBoxLayout;
-    co2Row->addWidget(new QLabel(ReferenceTexts::co2WireLabel(), this));
+    co2Row->addWidget(new QLabel(ReferenceMessages::co2WireLabel(), this));
     co2Row->addWidget(m_co2, 1);
 
     auto *results = new QVBoxLayout;

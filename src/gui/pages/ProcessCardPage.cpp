@@ -8,7 +8,6 @@
 #include "core/project/CZelvanDoc.h"
 #include "core/project/TextCodec.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -258,14 +257,10 @@ void ProcessCardPage::generate(bool showGeneratedFiles)
         storeStandardChecks();
     StatusFieldPrompter prompter(m_prompter, m_status);
     ProcessFileGenerator generator(m_doc.record(), m_doc.company(), prompter);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ProcessFileGenerator::Result result = generator.run();
-    QApplication::restoreOverrideCursor();
+    const ExportResult result = generator.run();
     m_status->clear();
-    if (!result.files.isEmpty() && showGeneratedFiles) {
-        GeneratedFilesDialog dialog(result.files, m_prompter, this);
-        dialog.exec();
-    }
+    if (showGeneratedFiles)
+        GeneratedFilesDialog::showResult(result, m_prompter, this);
 }
 
 } // namespace zelvan

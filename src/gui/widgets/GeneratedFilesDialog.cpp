@@ -75,4 +75,12 @@ void GeneratedFilesDialog::openSelected()
                            Prompter::Icon::None);
 }
 
+void GeneratedFilesDialog::showResult(const ExportResult &result, Prompter &prompter, QWidget *parent)
+{
+    if (result.files.isEmpty())
+        return;
+    GeneratedFilesDialog dialog(result.files, prompter, parent);
+    dialog.exec();
+}
+
 } // namespace zelvan

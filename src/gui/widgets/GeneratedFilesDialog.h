@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/project/GeneratedFiles.h"
+#include "core/export/ExportFlow.h"
 
 #include <QDialog>
 
@@ -20,6 +20,10 @@ public:
     using Opener = std::function<bool(const QString &path)>;
 
     GeneratedFilesDialog(const GeneratedFiles &files, Prompter &prompter, QWidget *parent = nullptr);
+
+    // After an export: the list of what it wrote, when it wrote anything
+    // (a failed export may still have written some of its files).
+    static void showResult(const ExportResult &result, Prompter &prompter, QWidget *parent);
 
     QTreeWidget *list() const { return m_list; }
     // Replaces the desktop's "open" action (tests).

@@ -28,7 +28,7 @@ struct GeneratorFixture : ::testing::Test {
     CompanyInfo company{gbk("岳川压力容器厂"), gbk("TS2210000-2026")};
     RecordingPrompter prompter;
 
-    ProcessFileGenerator::Result run()
+    ExportResult run()
     {
         ProcessFileGenerator generator(record, company, prompter);
         return generator.run();
@@ -45,7 +45,7 @@ TEST_F(GeneratorFixture, AProjectNeverSavedIsRefusedBeforeAnyCheckOrQuestion)
     for (int i = 0; i < kStandardsSelectionSize; ++i)
         record.setStandard(i, "");
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].kind, RecordingPrompter::Entry::Message);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -81,7 +81,7 @@ TEST_F(GeneratorFixture, AnUnsafeNameIsRefusedBeforeAnythingIsWritten)
 {
     record.setField(Field::VesselName, gbk("../储罐"));
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_TRUE(prompter.entries[0].text.contains(QStringLiteral("“/”"))) << prompter.entries[0].text.toStdString();
     EXPECT_TRUE(filesWritten().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(GeneratorFixture, AnsweringNoWritesNothing)
 {
     prompter.answerNo();
     const auto result = run();
-    EXPECT_TRUE(result.refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].kind, RecordingPrompter::Entry::YesNo);
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("即将导出为Word文件，是否继续？"));
@@ -106,12 +106,15 @@ TEST_F(GeneratorFixture, BothFilesAreWrittenWithTheirProgressTexts)
 {
     prompter.answerYes();
     const auto result = run();
-    EXPECT_FALSE(result.refused);
-    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_NE(result.status, ExportResult::Status::Refused);
+    EXPECT_EQ(result.files.entries.size(), 2);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("即将导出为Word文件，是否继续？")});
     EXPECT_EQ(prompter.progressTexts,
               (QStringList{QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器技术特性表......"),
-                           QStringLiteral("正在生成容器生产过程卡(封头)......"), QStringLiteral("正在保存文档......"), QString(),
+                           QStringLiteral("正在生成容器生产过程卡(封头)......"),
+                           QStringLiteral("正在生成容器生产过程卡(接管法兰预制及补强圈预制)......"),
+                           QStringLiteral("正在生成容器生产过程卡(附件预制)......"), QStringLiteral("正在生成容器生产过程卡(总装)......"),
+                           QStringLiteral("正在生成容器生产过程卡(试压、油漆、入库)......"), QStringLiteral("正在保存文档......"), QString(),
                            QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器生产过程卡(筒体)......"),
                            QStringLiteral("正在保存文档......"), QString()}));
     EXPECT_EQ(filesWritten(), (QStringList{kShell, kFull}));
@@ -129,7 +132,7 @@ TEST_F(GeneratorFixture, AnOutputDirectoryReplacesTheProjectDirectory)
     ProcessFileGenerator generator(record, company, prompter);
     generator.setOutputDirectory(other.path());
     const auto result = generator.run();
-    EXPECT_EQ(result.filesWritten, 2);
+    EXPECT_EQ(result.files.entries.size(), 2);
     EXPECT_TRUE(QFileInfo::exists(other.path() + QLatin1Char('/') + kFull));
     EXPECT_TRUE(filesWritten().isEmpty());
 }
@@ -151,6 +154,54 @@ TEST_F(GeneratorFixture, AMissingProcessDiagramEndsTheFullFileWithItsMessage)
               (QStringList{QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器技术特性表......"), QString()}));
 }
 
+TEST_F(GeneratorFixture, ATestPressureThatIsNoPositiveNumberIsRefusedBeforeTheQuestion)
+{
+    for (const char *pressure : {"", "abc", "0"}) {
+        prompter.clear();
+        record.setProcess(ProcessField::TestPressure, pressure);
+        const auto result = run();
+        EXPECT_EQ(result.status, ExportResult::Status::Refused) << pressure;
+        ASSERT_EQ(prompter.entries.size(), 1) << pressure;
+        EXPECT_EQ(prompter.entries[0].kind, RecordingPrompter::Entry::Message);
+        EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
+        EXPECT_EQ(prompter.entries[0].text, QStringLiteral("请输入大于0的强度试验压力！"));
+        EXPECT_TRUE(prompter.progressTexts.isEmpty());
+    }
+    EXPECT_TRUE(filesWritten().isEmpty());
+
+    // A pressure below 1 MPa is a pressure.
+    prompter.clear();
+    prompter.answerYes();
+    record.setProcess(ProcessField::TestPressure, "0.8");
+    EXPECT_EQ(run().files.entries.size(), 2);
+}
+
+TEST_F(GeneratorFixture, AMissingAssemblyPictureKeepsThePreviousFullFileAndStillWritesTheShellPart)
+{
+    QFile previous(projectDir.path() + QLatin1Char('/') + kFull);
+    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+    previous.write("previous process file");
+    previous.close();
+    program.remove(QStringLiteral("pics/总装.JPG"));
+
+    prompter.answerYes();
+    const auto result = run();
+    ASSERT_EQ(prompter.entries.size(), 2);
+    EXPECT_EQ(prompter.entries[1].title, QStringLiteral("错误"));
+    EXPECT_TRUE(prompter.entries[1].text.contains(program.path() + QStringLiteral("pics/总装.JPG"))) << prompter.entries[1].text.toStdString();
+    EXPECT_EQ(prompter.progressTexts.mid(0, 7),
+              (QStringList{QStringLiteral("正在生成封面......"), QStringLiteral("正在生成容器技术特性表......"),
+                           QStringLiteral("正在生成容器生产过程卡(封头)......"),
+                           QStringLiteral("正在生成容器生产过程卡(接管法兰预制及补强圈预制)......"),
+                           QStringLiteral("正在生成容器生产过程卡(附件预制)......"), QStringLiteral("正在生成容器生产过程卡(总装)......"),
+                           QString()}));
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), QByteArray("previous process file"));
+    EXPECT_EQ(filesWritten(), (QStringList{kShell, kFull}));
+    ASSERT_EQ(result.files.entries.size(), 1);
+    EXPECT_EQ(result.files.entries[0].fileName, kShell);
+}
+
 TEST_F(GeneratorFixture, WhenTheLayerCannotStartNoFileIsWritten)
 {
     prompter.answerYes();
@@ -159,7 +210,7 @@ TEST_F(GeneratorFixture, WhenTheLayerCannotStartNoFileIsWritten)
     WordDocument::setStartFailureForTesting(false);
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("CreateDispatch failed."),
                                              QStringLiteral("CreateDispatch failed.")}));
-    EXPECT_EQ(result.filesWritten, 0);
+    EXPECT_EQ(result.files.entries.size(), 0);
     EXPECT_TRUE(result.files.isEmpty());
     EXPECT_TRUE(filesWritten().isEmpty());
 }

@@ -3,6 +3,7 @@
 #include "core/project/AppPaths.h"
 #include "core/project/ProjectRecord.h"
 #include "core/project/TextCodec.h"
+#include "core/word/WordModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,6 +32,14 @@ public:
         QImage head(200, 100, QImage::Format_RGB32);
         head.fill(Qt::gray);
         head.save(path() + QStringLiteral("封头图/椭圆封头图.JPG"), "JPEG");
+        // The pictures of the nozzle-flange, ring and assembly cards, each
+        // of its own content (a document stores equal pictures once).
+        int width = 240;
+        for (const char *name : {"接管法兰预制", "补强圈预制", "总装"}) {
+            QImage card(width++, 90, QImage::Format_RGB32);
+            card.fill(Qt::lightGray);
+            card.save(path() + QStringLiteral("pics/") + QString::fromUtf8(name) + QStringLiteral(".JPG"), "JPEG");
+        }
         setProgramDirectoryForTesting(path());
     }
     ~ProcessProgramDirectory() { setProgramDirectoryForTesting(QString()); }
@@ -87,6 +96,42 @@ inline ProjectRecord processProject(const QString &projectDirectory)
     r.setStandard(0, "0");
     r.setStandard(2, "2");
     return r;
+}
+
+// Reading a card back from the in-memory document.
+inline std::vector<const WordTable *> bodyTables(const WordDocumentModel &model)
+{
+    std::vector<const WordTable *> found;
+    for (const WordBlock &block : model.body.blocks)
+        if (const auto *t = std::get_if<WordTable>(&block))
+            found.push_back(t);
+    return found;
+}
+
+inline QStringList cellTexts(const WordRow &row)
+{
+    QStringList texts;
+    for (const WordCell &cell : row.cells)
+        texts.append(cell.text());
+    return texts;
+}
+
+inline std::vector<int> cellSpans(const WordRow &row)
+{
+    std::vector<int> s;
+    for (const WordCell &cell : row.cells)
+        s.push_back(cell.span);
+    return s;
+}
+
+// The source file of the picture a cell holds; empty without one.
+inline QString cellPicture(const WordDocumentModel &model, const WordCell &cell)
+{
+    for (const WordParagraph &p : cell.paragraphs)
+        for (const WordRun &run : p.runs)
+            if (run.isPicture())
+                return model.pictures.at(size_t(run.picture)).sourcePath;
+    return QString();
 }
 
 } // namespace zelvan::test

@@ -20,6 +20,30 @@ from PIL import Image
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
 STANDARDS = ["GB150-1998钢制压力容器", "JB/T4710-2005钢制塔式容器", "HG20584-1998钢制化工容器制造技术要求"]
+CARD_PICTURES = ["接管法兰预制.JPG", "补强圈预制.JPG", "总装.JPG"]
+FULL = "P1-储罐-产品工艺文件.doc"
+SHELL = "P1-储罐-产品工艺文件-筒体部分.doc"
+CARD_TITLES = ["容器生产过程卡(封头)", "容器生产过程卡(接管法兰预制)", "容器生产过程卡(补强圈预制)",
+               "容器生产过程卡(附件预制)", "容器生产过程卡(总装)", "容器生产过程卡(试压、油漆、入库)"]
+STEP_HEADER = ["序号", "名称", "工序内容、要求", "负责工位", "检查", "检查人"]
+
+
+def nozzle(number, form, dn, pipe, od, thickness, length, ring="", note=""):
+    return [number, "接管", form, dn, "筒节段", "一轴内300", "1000", "D1", pipe, od, thickness, length, ring, note]
+
+
+def part(number, name, requirements):
+    return [number, name, "", "", "Q235B", "", "件", "1", "1", "", "", "", requirements]
+
+
+def row_texts(table, row):
+    """The texts of a row's cells as written (a merged cell once)."""
+    return ["\n".join(p.text for p in docx.table._Cell(tc, table).paragraphs) for tc in table.rows[row]._tr.tc_lst]
+
+
+def blip_bytes(document, shape):
+    blip = shape._inline.graphic.graphicData.pic.blipFill.blip
+    return document.part.related_parts[blip.embed].blob
 
 
 def closing_widths(row):
@@ -36,6 +60,9 @@ class ProcessFileDocx(unittest.TestCase):
         os.makedirs(os.path.join(cls.program, "pics"))
         os.makedirs(os.path.join(cls.program, "封头图"))
         Image.new("RGB", (300, 150), (240, 240, 240)).save(os.path.join(cls.program, "封头图", "椭圆封头图.JPG"), "JPEG")
+        # The card pictures as installed beside the program.
+        for name in CARD_PICTURES:
+            shutil.copy(os.path.join(BIN, "pics", name), os.path.join(cls.program, "pics", name))
         cls.cli = os.path.join(cls.program, "zelvan-cli")
         shutil.copy(os.path.join(BIN, "zelvan-cli"), cls.cli)
         with open(os.path.join(cls.program, "标准及规范.txt"), "wb") as f:
@@ -73,6 +100,9 @@ class ProcessFileDocx(unittest.TestCase):
         card.update(changes.pop("card", {}))
         data["process_card"].update(card)
         data["process_card"]["S"] = ["0", "", "2"] + [""] * 97
+        for key, rows in changes.pop("tables", {}).items():
+            data["tables"][key] = {"count": str(len(rows)), "rows": rows}
+        self.assertEqual(changes, {})
         source = os.path.join(self.tmp, name + ".json")
         with open(source, "w", encoding="utf-8") as f:
             json.dump(data, f, ensure_ascii=False)
@@ -111,8 +141,17 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(number.runs[0].font.size.pt, 14)
         self.assertFalse(number.runs[0].bold)
 
-        # The characteristics, then the head card's header and step tables.
-        self.assertEqual(len(document.tables), 3)
+        # Every section in its order, each with its progress text.
+        progress = ["正在生成封面......", "正在生成容器技术特性表......", "正在生成容器生产过程卡(封头)......",
+                    "正在生成容器生产过程卡(接管法兰预制及补强圈预制)......", "正在生成容器生产过程卡(附件预制)......",
+                    "正在生成容器生产过程卡(总装)......", "正在生成容器生产过程卡(试压、油漆、入库)......", "正在保存文档......"]
+        lines = result.stderr.splitlines()
+        self.assertEqual([line for line in lines if line in progress][:len(progress)], progress)
+        self.assertEqual([t for t in texts if t.startswith("容器生产过程卡")], CARD_TITLES)
+
+        # The characteristics, the head card's header and step tables, two
+        # tables for each later card and three for the assembly.
+        self.assertEqual(len(document.tables), 14)
         table = document.tables[0]
         self.assertEqual(len(table.rows), 13)
 
@@ -141,9 +180,12 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual([c[1] for c in cells(6, steps)], ["编制人：", "审核人："])
         self.assertEqual(closing_widths(steps.rows[6]), [4153, 4153])
 
-        # The process diagram, scaled to the text width (8306 twips), and the
-        # head picture.
-        self.assertEqual(len(document.inline_shapes), 2)
+        # The process diagram, scaled to the text width (8306 twips), the
+        # head picture and the pictures of the nozzle, ring and assembly cards.
+        self.assertEqual(len(document.inline_shapes), 5)
+        for shape, name in zip(list(document.inline_shapes)[2:], CARD_PICTURES):
+            with open(os.path.join(BIN, "pics", name), "rb") as f:
+                self.assertEqual(blip_bytes(document, shape), f.read(), name)
         shape = document.inline_shapes[0]
         self.assertEqual(shape.type, docx.enum.shape.WD_INLINE_SHAPE.PICTURE)
         self.assertEqual(shape.width, 8306 * 635)
@@ -159,6 +201,140 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(fonts.get(qn("w:ascii")), "Times New Roman")
         self.assertEqual(round(document.sections[0].page_width.mm), 210)
         self.assertEqual(round(document.sections[0].page_height.mm), 297)
+
+    def test_nozzle_flange_and_ring_cards(self):
+        nozzles = [nozzle("N1", "法兰", "150", "20#", "159", "4.5", "200"),
+                   nozzle("N2", "法兰", "100", "20#", "108", "4", "200", "RF-100", "补强圈"),
+                   nozzle("N3", "外螺纹", "50", "20#", "57", "3.5", "150")]
+        result, out = self.generate("nozzles", card={"P21": "UT", "P22": "20%"}, tables={"nozzles": nozzles})
+        self.assertEqual(result.returncode, 0, result.stderr)
+        document = docx.Document(os.path.join(out, FULL))
+        header, flanges = document.tables[3], document.tables[4]
+        self.assertEqual(row_texts(header, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+        self.assertEqual(len(header.rows), 1)
+        self.assertEqual(len(flanges.rows), 12)
+        self.assertEqual(row_texts(flanges, 0), STEP_HEADER)
+        self.assertEqual(row_texts(flanges, 4), ["4", "探伤", "所有焊缝做20%UT探伤，包括锻件外接接管。", "检", "专检", ""])
+        self.assertEqual(row_texts(flanges, 7), ["法兰大小", "接管规格", "孔号", "数量", "管口形式"])
+        self.assertEqual(row_texts(flanges, 8), ["DN150", "20#φ159×4.5/200", "N1", "1", "法兰"])
+        self.assertEqual(row_texts(flanges, 9), ["DN100", "20#φ108×4/200", "N2", "1", "法兰"])
+        self.assertEqual(row_texts(flanges, 10), ["DN50", "20#φ57×3.5/150", "N3", "1", "外螺纹"])
+        self.assertEqual(row_texts(flanges, 11), ["编制人：", "审核人："])
+        # The picture and the list rows span the whole table.
+        grid = len(flanges._tbl.tblGrid.findall(qn("w:gridCol")))
+        for r in (6, 7, 8, 11):
+            self.assertEqual(sum(tc.grid_span for tc in flanges.rows[r]._tr.tc_lst), grid, r)
+
+        rings = document.tables[6]
+        self.assertEqual(len(rings.rows), 13)
+        self.assertEqual(row_texts(rings, 9), ["规格", "孔号", "数量", "说明"])
+        self.assertEqual(row_texts(rings, 10), ["RF-100", "N2", "1", "补强圈"])
+        self.assertEqual(row_texts(rings, 11), ["组装焊接完成后进行气密性试验。"])
+        self.assertIn("并套M12-10G信号孔。", row_texts(rings, 5)[2])
+
+    def test_no_nozzles_and_no_parts(self):
+        result, out = self.generate("empty-lists")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        document = docx.Document(os.path.join(out, FULL))
+        flanges, rings, accessories = document.tables[4], document.tables[6], document.tables[8]
+        self.assertEqual(len(flanges.rows), 10)
+        self.assertEqual(row_texts(flanges, 8), [""] * 5)
+        self.assertEqual(len(rings.rows), 13)
+        self.assertEqual(row_texts(rings, 10), [""] * 4)
+        self.assertEqual(len(accessories.rows), 3)
+        self.assertEqual(row_texts(accessories, 0), STEP_HEADER)
+        self.assertEqual(row_texts(accessories, 1), [""] * 6)
+        # Fixed column widths: six equal columns.
+        widths = {int(tc.tcPr.find(qn("w:tcW")).get(qn("w:w"))) for tc in accessories.rows[1]._tr.tc_lst}
+        self.assertEqual(len(widths), 1)
+
+    def test_assembly_and_pressure_test_cards(self):
+        for pressure, gauge, heat in (("1.25", "3", ""), ("2", "6", "620℃整体热处理"), ("0.8", "2.4", "")):
+            with self.subTest(pressure=pressure):
+                name = "test-" + pressure
+                result, out = self.generate(name, card={"P9": pressure, "P19": heat})
+                self.assertEqual(result.returncode, 0, result.stderr)
+                document = docx.Document(os.path.join(out, FULL))
+                first, second = document.tables[10], document.tables[11]
+                self.assertEqual(len(first.rows), 9)
+                self.assertEqual(row_texts(first, 7)[:2], ["7", "焊接"])
+                self.assertEqual(len(document.tables[10].rows[8].cells[0]._tc.xpath(".//pic:pic")), 1)
+                self.assertEqual(row_texts(second, 0)[:2], ["12", "组对筒体封头B"])
+                if heat:
+                    self.assertEqual(len(second.rows), 9)
+                    self.assertEqual(row_texts(second, 7), ["19", "热处理", heat, "检、铆", "自检", ""])
+                else:
+                    self.assertEqual(len(second.rows), 8)
+                    self.assertEqual(row_texts(second, 6)[:2], ["18", "封人孔"])
+                self.assertEqual(row_texts(second, len(second.rows) - 1), ["编制人：", "审核人："])
+
+                steps = document.tables[13]
+                self.assertEqual(len(steps.rows), 8)
+                test = [p.text for p in steps.cell(1, 2).paragraphs]
+                self.assertEqual(test[0], "按停检查七的规定，停检人员和技术人员应到现场并预先通知监检人员参加，试验压力为"
+                                 + pressure + "MPa。")
+                self.assertEqual(test[2], "2.必须选用两个量程为0~" + gauge
+                                 + "MPa，精度不低于1.5级，校验合格，在有效期内，表盘直径＞100mm，并且必须加以铅封。")
+
+    def test_test_pressure_that_is_no_number_is_refused(self):
+        for pressure in ("", "abc"):
+            with self.subTest(pressure=pressure):
+                result, out = self.generate("nopressure" + pressure, card={"P9": pressure})
+                self.assertEqual(result.returncode, 1)
+                self.assertIn("请输入大于0的强度试验压力！", result.stderr)
+                self.assertNotIn("即将导出为Word文件", result.stderr)
+                self.assertEqual(os.listdir(out), [])
+
+    def test_missing_assembly_picture(self):
+        out = os.path.join(self.tmp, "out-noassembly")
+        os.makedirs(out)
+        with open(os.path.join(out, FULL), "wb") as f:
+            f.write(b"previous file")
+        picture = os.path.join(self.program, "pics", "总装.JPG")
+        os.rename(picture, picture + ".away")
+        try:
+            result = self.run_cli("process-file", self.project("noassembly"), "--out-dir", out)
+        finally:
+            os.rename(picture + ".away", picture)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn(picture, result.stderr)
+        with open(os.path.join(out, FULL), "rb") as f:
+            self.assertEqual(f.read(), b"previous file")
+        self.assertEqual(sorted(os.listdir(out)), [SHELL, FULL])
+
+    def test_maximal_project_converts_with_libreoffice(self):
+        nozzles = [nozzle("N%d" % i, "法兰", "80", "20#", "89", "4", "200", "RF-80" if i % 2 == 0 else "", "补强圈")
+                   for i in range(1, 81)]
+        parts = [part(str(i), "筋板%d" % i, "两面焊满，焊脚高度不小于6mm，焊后清除焊渣与飞溅。") for i in range(1, 81)]
+        result, out = self.generate("maximal", tables={"nozzles": nozzles, "parts": parts})
+        self.assertEqual(result.returncode, 0, result.stderr)
+        path = os.path.join(out, FULL)
+        document = docx.Document(path)
+        flanges, rings, accessories = document.tables[4], document.tables[6], document.tables[8]
+        self.assertEqual(len(flanges.rows), 1 + 5 + 1 + 1 + 80 + 1)
+        self.assertEqual(row_texts(flanges, 87)[:3], ["DN80", "20#φ89×4/200", "N80"])
+        self.assertEqual(len(rings.rows), 1 + 7 + 1 + 1 + 40 + 1 + 1)
+        self.assertEqual(len(accessories.rows), 1 + 80 + 1)
+        self.assertEqual(row_texts(accessories, 80)[:2], ["80", "筋板80"])
+
+        # LibreOffice prints it; the last nozzle and the last part reach the PDF.
+        work = os.path.join(self.tmp, "lo")
+        os.makedirs(work)
+        source = os.path.join(work, "maximal.docx")
+        shutil.copy(path, source)
+        profile = "file://" + os.path.join(work, "profile")
+        convert = subprocess.run(["libreoffice", "-env:UserInstallation=" + profile, "--headless",
+                                  "--convert-to", "pdf", "--outdir", work, source],
+                                 capture_output=True, text=True, timeout=300)
+        pdf = os.path.join(work, "maximal.pdf")
+        self.assertTrue(os.path.exists(pdf), convert.stdout + convert.stderr)
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        # pdftotext spaces CJK text from digits; compare without white space.
+        text = "".join(text.split())
+        for expected in ("N80", "筋板80", "容器生产过程卡(试压、油漆、入库)"):
+            self.assertTrue(expected in text, expected)
+        pages = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        self.assertGreater(int(next(l.split()[-1] for l in pages.splitlines() if l.startswith("Pages:"))), 10)
 
     def test_shell_part(self):
         result, out = self.generate("shell")

@@ -20,9 +20,9 @@ std::string native(const QString &path)
 }
 } // namespace
 
-TEST(DxfWriter, ResolvesTheTwentySevenNames)
+TEST(DxfWriter, ResolvesTheTwentyEightNames)
 {
-    EXPECT_EQ(DxfWriter::entryPointCount(), 27);
+    EXPECT_EQ(DxfWriter::entryPointCount(), 28);
     DxfWriter writer(cadio());
     EXPECT_TRUE(writer.isUsable());
     EXPECT_FALSE(writer.isFileOpen());
@@ -39,6 +39,8 @@ TEST(DxfWriter, ForwardsCallsAndReturnsOne)
     EXPECT_EQ(writer.line(0, 0, 10, 10), 1);
     EXPECT_EQ(writer.circle(5, 5, 2), 1);
     EXPECT_EQ(writer.text("abc", 1, 2, 3), 1);
+    EXPECT_EQ(writer.narrowText("abc", 1, 2, 3, 0.5), 1);
+    EXPECT_EQ(writer.narrowText("abc", 1, 2, 3, 0), 0); // a width factor must be positive
     EXPECT_EQ(writer.dimLinear(0, 0, 10, 0, 0, -5, 0, "10"), 1);
     EXPECT_EQ(writer.setCurrentTextStyle("NoSuchStyle"), 0); // refusals come through as 0
     EXPECT_EQ(writer.sectionEnd(), 1);

@@ -49,7 +49,7 @@ TEST(LayoutGeneratorRefusals, NoPlatesComesFirstAndCreatesNothing)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("板材数为零，无法生成排版图！\n请输入板材信息！"));
@@ -87,7 +87,21 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
     in.courses = {courseRow("0", "1000"), courseRow("abc", "1000")};
     prompter.clear();
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Refused);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节总高度为零，无法生成排版图！")});
+    EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
+    EXPECT_TRUE(out.calls.empty());
+}
+
+TEST(LayoutGeneratorRefusals, NegativeTotalHeightIsRefusedLikeZero)
+{
+    // Only an edited file holds a negative height; it gives no scale either.
+    LayoutInputs in = verticalSample();
+    in.courses = {courseRow("1000", "1200"), courseRow("-3000", "1200")};
+    RecordingDxfOutput out;
+    RecordingPrompter prompter;
+    const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节总高度为零，无法生成排版图！")});
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
     EXPECT_TRUE(out.calls.empty());
@@ -100,7 +114,7 @@ TEST(LayoutGeneratorRefusals, WrongVesselTypeStopsBeforeTheFileIsCreated)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::WrongVesselType);
+    EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("容器型式错误！"));
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
@@ -189,7 +203,7 @@ TEST(LayoutGeneratorContent, LayersStylesAndEntityOrder)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated);
+    ASSERT_EQ(result.status, ExportResult::Status::Written);
     EXPECT_TRUE(prompter.entries.isEmpty());
     EXPECT_EQ(result.files.kind, QStringLiteral("1"));
     ASSERT_EQ(result.files.entries.size(), 1);
@@ -317,6 +331,53 @@ TEST(LayoutGeneratorContent, NotesAndTitleBlockHorizontal)
     EXPECT_TRUE(middle);
 }
 
+// A title-block text wider than its cell (double-byte characters as wide as
+// the height, ASCII 0.6 of it) is narrowed to end at the cell's right edge:
+// the next separator, or the frame.
+TEST(LayoutGeneratorContent, LongTitleBlockTextsAreNarrowedToTheirCells)
+{
+    LayoutInputs in = verticalSample();
+    in.productNumber = "CP-2026-031";            // 11 x 9 = 99 in 505..585
+    in.projectName = gbk("某某石油化工储运工程项目"); // 12 x 15 = 180 in 225..405: fits exactly
+    in.vesselName = gbk("某某石油化工储运工程项目二期"); // 14 x 15 = 210 in 225..405
+    in.specification = gbk("φ2000*100000*16");   // 13 + 14 x 7.8 = 122.2 in 635..755
+    in.reviewDate = "2024-03-02 / 2024-03-09";    // 23 x 7.8 = 179.4 in 915..1005 (frame)
+    RecordingDxfOutput out;
+    RecordingPrompter prompter;
+    ASSERT_EQ(LayoutGenerator::generate(in, company("公司"), prompter, out).status, ExportResult::Status::Written);
+    auto numbersOf = [&](const std::string &text) {
+        const long i = out.indexOfText(text);
+        return i < 0 ? std::vector<double>{} : out.calls[static_cast<size_t>(i)].numbers;
+    };
+    auto expectNarrowed = [&](const std::string &text, double x, double y, double h, double factor) {
+        const std::vector<double> n = numbersOf(text);
+        ASSERT_EQ(n.size(), 4u) << text;
+        EXPECT_EQ(n[0], x);
+        EXPECT_EQ(n[1], y);
+        EXPECT_EQ(n[2], h);
+        EXPECT_NEAR(n[3], factor, 1e-12) << text;
+    };
+    expectNarrowed("CP-2026-031", 505, 1545, 15, 80.0 / 99);
+    expectNarrowed(gbk("某某石油化工储运工程项目二期"), 225, 1545, 15, 180.0 / 210);
+    expectNarrowed(gbk("φ2000*100000*16"), 635, 1545, 13, 120.0 / 122.2);
+    expectNarrowed("2024-03-02 / 2024-03-09", 915, 1545, 13, 90.0 / 179.4);
+    // Texts that fit keep their full width.
+    EXPECT_EQ(numbersOf(gbk("某某石油化工储运工程项目")), (std::vector<double>{225, 1580, 15}));
+    EXPECT_EQ(numbersOf("2024-03-01"), (std::vector<double>{915, 1575, 13}));
+    EXPECT_EQ(numbersOf(gbk("容器主体")), (std::vector<double>{25, 1580, 15}));
+
+    // Horizontal vessel: the product number's cell is 205..285.
+    in.vesselType = VesselType::Horizontal;
+    RecordingDxfOutput h;
+    LayoutGenerator::generate(in, company("公司"), prompter, h);
+    const long i = h.indexOfText("CP-2026-031");
+    ASSERT_GE(i, 0);
+    const std::vector<double> n = h.calls[static_cast<size_t>(i)].numbers;
+    ASSERT_EQ(n.size(), 4u);
+    EXPECT_EQ(n[0], 205);
+    EXPECT_NEAR(n[3], 80.0 / 99, 1e-12);
+}
+
 TEST(LayoutGeneratorCompanyName, TenBytesOnOneLineTwentyFourSplit)
 {
     EXPECT_EQ(LayoutGenerator::splitCompanyName(gbk("五个汉字啊")), std::make_pair(gbk("五个汉字啊"), std::string()));
@@ -357,7 +418,7 @@ TEST(LayoutGeneratorReport, AnyFailedCallGivesOneErrorAfterTheWholeSequence)
     out.failAt = {30};
     prompter.clear();
     const auto result = LayoutGenerator::generate(verticalSample(), company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+    EXPECT_EQ(result.status, ExportResult::Status::Failed);
     EXPECT_TRUE(result.files.isEmpty());
     EXPECT_EQ(out.calls.size(), reference.calls.size()); // never aborted midway
     ASSERT_EQ(prompter.entries.size(), 1);
@@ -375,7 +436,7 @@ TEST(LayoutGeneratorReport, MissingLibraryFailsEveryCallAndReportsOnce)
     RecordingPrompter prompter;
     const auto result =
         LayoutGenerator::generate(in, company("公司"), prompter, QString(), dir.filePath("nowhere/CadIO"));
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Failed);
+    EXPECT_EQ(result.status, ExportResult::Status::Failed);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -390,7 +451,7 @@ TEST(LayoutGeneratorReport, StandInNozzlesAreReportedOnceByMark)
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
-    EXPECT_EQ(result.status, LayoutGenerator::Status::Generated);
+    EXPECT_EQ(result.status, ExportResult::Status::Written);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
     EXPECT_TRUE(prompter.entries[0].text.endsWith(QStringLiteral("\nN2、N3")));
@@ -404,7 +465,7 @@ TEST(LayoutGeneratorReport, WritesARealFileThroughCadIO)
     RecordingPrompter prompter;
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, QString(),
                                                   qEnvironmentVariable("ZELVAN_BIN_DIR") + "/CadIO");
-    ASSERT_EQ(result.status, LayoutGenerator::Status::Generated) << prompter.texts().join("|").toStdString();
+    ASSERT_EQ(result.status, ExportResult::Status::Written) << prompter.texts().join("|").toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("项目-储罐-排版图.dxf")});
     QFile f(result.files.entries[0].path());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -413,6 +474,33 @@ TEST(LayoutGeneratorReport, WritesARealFileThroughCadIO)
     EXPECT_TRUE(bytes.contains("$DWGCODEPAGE\r\n  3\r\nANSI_936\r\n"));
     EXPECT_TRUE(bytes.contains(QByteArray::fromStdString(gbk("排 版 图"))));
     EXPECT_TRUE(bytes.endsWith("  0\r\nEOF\r\n"));
+}
+
+TEST(LayoutGeneratorReport, NoHeadDiameterDrawsNoHeadCirclesAndSucceeds)
+{
+    // The library refuses a radius of 0; without a head diameter the head
+    // views keep their centre lines and labels and the run succeeds.
+    LayoutInputs in = verticalSample();
+    in.firstHeadInnerDiameter.clear();
+    in.nozzles = {nozzleRow("N1", "80", "上封头", "一轴内300", "200", "100"),
+                  nozzleRow("N2", "80", "筒节段", "一轴内300", "200", "")};
+    RecordingDxfOutput out;
+    RecordingPrompter prompter;
+    EXPECT_EQ(LayoutGenerator::generate(in, company("公司"), prompter, out).status,
+              ExportResult::Status::Written);
+    EXPECT_TRUE(prompter.entries.isEmpty());
+    const auto circles = out.ofKind("circle");
+    ASSERT_EQ(circles.size(), 1u); // N1's hole only
+    for (const auto &c : circles)
+        EXPECT_GT(c.numbers[2], 0);
+    EXPECT_NE(out.indexOfText(gbk("270°")), -1);
+
+    QTemporaryDir dir;
+    in.projectDirectory = QFile::encodeName(dir.path() + "/").toStdString();
+    const auto result = LayoutGenerator::generate(in, company("公司"), prompter, QString(),
+                                                  qEnvironmentVariable("ZELVAN_BIN_DIR") + "/CadIO");
+    EXPECT_EQ(result.status, ExportResult::Status::Written) << prompter.texts().join("|").toStdString();
+    EXPECT_TRUE(prompter.entries.isEmpty());
 }
 
 TEST(LayoutGeneratorReport, OutDirectoryReplacesTheProjectDirectory)

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace zelvan;
 using namespace zelvan::test;
@@ -60,7 +63,9 @@ TEST(LayoutGeometryDerived, ScaleRadiusPositions)
     EXPECT_DOUBLE_EQ(g.positions()[2], 500);
     EXPECT_EQ(g.positions()[3], 800.0);
     EXPECT_EQ(g.shellRadius(), 600);
-    EXPECT_EQ(g.headViewRadius(), 120.0);
+    EXPECT_DOUBLE_EQ(g.circumferenceScale(), 800 / (2 * std::acos(-1.0) * 600));
+    EXPECT_EQ(g.headViewRadius(), 180.0);
+    EXPECT_DOUBLE_EQ(g.headScale(), 0.3); // 180 / (1200 / 2)
 }
 
 TEST(LayoutGeometryDerived, LengthIsIntegerButPositionsUseDecimals)
@@ -75,7 +80,8 @@ TEST(LayoutGeometryDerived, LengthIsIntegerButPositionsUseDecimals)
     EXPECT_DOUBLE_EQ(g.positions()[2], 800.0 * 2001.0 / 3001);
     EXPECT_EQ(g.positions()[3], 800.0);
     EXPECT_EQ(g.shellRadius(), 600);              // 1201 / 2 in integers
-    EXPECT_EQ(g.headViewRadius(), 500 * 800 / 3001); // 133, truncated
+    EXPECT_EQ(g.headViewRadius(), 180.0);
+    EXPECT_DOUBLE_EQ(g.headScale(), 180 / 500.5);
 }
 
 TEST(LayoutGeometryVertical, SeamsLabelsHeatNumbersAndDimensions)
@@ -102,14 +108,14 @@ TEST(LayoutGeometryVertical, SeamsLabelsHeatNumbersAndDimensions)
     expectLine(c0.longitudinalSeam[2], 407, 5, 407, 205);
     expectText(c0.seamLabel, "A3", 380, 180);
     expectText(c0.heatNumber, "H1", 385, 160);
-    expectDimension(c0.height, 405, 5, 405, 205, 825, 5, 90, "1000");
+    expectDimension(c0.height, 805, 5, 805, 205, 825, 5, 90, "1000"); // on the edge, off the seams
 
     const LayoutCourse c1 = g.course(1); // odd: seam at 0°/360°
     expectLine(c1.longitudinalSeam[0], 803, 205, 803, 505);
     expectLine(c1.longitudinalSeam[2], 807, 205, 807, 505);
     expectText(c1.seamLabel, "A2", 780, 480);
     expectText(c1.heatNumber, "H2", 785, 460);
-    expectDimension(c1.height, 405, 205, 405, 505, 825, 5, 90, "1500");
+    expectDimension(c1.height, 805, 205, 805, 505, 825, 5, 90, "1500");
 
     const LayoutCourse c2 = g.course(2); // beyond the last plate
     expectLine(c2.longitudinalSeam[1], 405, 505, 405, 805);
@@ -138,7 +144,8 @@ TEST(LayoutGeometryVertical, OutlineAndHeadViews)
     ASSERT_EQ(views.size(), 2u);
     EXPECT_EQ(views[0].cx, 405);
     EXPECT_EQ(views[0].cy, 1125);
-    EXPECT_EQ(views[0].radius, 120);
+    EXPECT_EQ(views[0].radius, 180);
+    EXPECT_EQ(views[1].radius, 180);
     expectLine(views[0].horizontalCentreLine, 205, 1125, 605, 1125);
     expectLine(views[0].verticalCentreLine, 405, 925, 405, 1325);
     expectText(views[0].labels[0], gbk("0°"), 405, 1335);
@@ -187,126 +194,206 @@ TEST(LayoutGeometryVertical, FewerPlatesThanCoursesRepeatTheLastHeatNumber)
     EXPECT_EQ(LayoutGeometry(in, Orientation::Vertical).heatNumber(1), "P1");
 }
 
-// One row per quadrant and location of a vertical vessel: (k = 0.2, Rs = 600).
-struct VerticalNozzleCase {
+// Shell nozzles, worked out from the shop's rules: the arc s = Rs asin(d / Rs)
+// rounded to whole millimetres, scaled by c = 800 / (2 pi Rs) along the
+// circumference (a quadrant, pi Rs / 2, is 200 units), the elevation by
+// k = 800 / L along the length. A vertical vessel has the circumference along
+// x; a horizontal one along y, with the length running leftwards from x = 805.
+struct ShellVessel {
     const char *name;
-    const char *location;
-    const char *azimuth;
-    const char *elevation;
-    double x, y;
-    const char *arcText;
-    bool arcDimension;
-    double arcFromX; // arc dimension starts at (arcFromX, y)
-    bool elevationDimension;
-    double elevationFromY; // elevation dimension starts at (x, elevationFromY)
+    Orientation orientation;
+    int diameter;
+    std::vector<const char *> heights;
+    double length;
 };
 
-void PrintTo(const VerticalNozzleCase &c, std::ostream *os)
+TEST(LayoutNozzlePlacement, ShellNozzlesStayInTheirQuadrantWhateverTheLength)
 {
-    *os << c.name;
+    const double pi = std::acos(-1.0);
+    const std::vector<ShellVessel> vessels = {
+        {"vertical, L about pi D", Orientation::Vertical, 2000, {"2000", "2000", "2283"}, 6283},
+        {"vertical, squat 2400 x 2000", Orientation::Vertical, 2400, {"1000", "1000"}, 2000},
+        {"vertical, tall", Orientation::Vertical, 1600, {"1200", "1500", "1500", "1500", "1500", "1200"}, 8400},
+        {"horizontal, L about pi D", Orientation::Horizontal, 2000, {"2000", "2000", "2283"}, 6283},
+        {"horizontal, squat 2400 x 2000", Orientation::Horizontal, 2400, {"1000", "1000"}, 2000},
+        {"horizontal, tall", Orientation::Horizontal, 1600, {"1200", "1500", "1500", "1500", "1500", "1200"}, 8400},
+    };
+    const char *words[] = {"一轴内", "二轴内", "三轴内", "四轴内"};
+    const double quadrantStart[] = {5, 205, 405, 605};
+    const double degrees[] = {0, 30, 89, 90}; // 90: at the radius
+
+    for (const ShellVessel &v : vessels) {
+        LayoutInputs in = verticalSample();
+        in.vesselType = v.orientation;
+        const std::string diameter = std::to_string(v.diameter);
+        in.courses.clear();
+        for (const char *h : v.heights)
+            in.courses.push_back(courseRow(h, diameter.c_str()));
+        const double rs = v.diameter / 2;
+        const double k = 800.0 / v.length;
+        const double c = 800.0 / (2 * pi * rs);
+        const double elevation = 500;
+        const double lengthPos = k * elevation;
+
+        for (int q = 0; q < 4; ++q) {
+            for (double deg : degrees) {
+                // Distances are whole millimetres: 89° rounded down, so that
+                // it stays short of the radius.
+                const double exact = rs * std::sin(deg * pi / 180);
+                const int d = deg == 90   ? static_cast<int>(rs)
+                              : deg == 89 ? static_cast<int>(std::floor(exact))
+                                          : static_cast<int>(std::lround(exact));
+                const std::string azimuth = std::string(words[q]) + std::to_string(d);
+                SCOPED_TRACE(std::string(v.name) + ", " + azimuth);
+                in.nozzles = {nozzleRow("N", "80", "筒节段", azimuth.c_str(), "500", "100")};
+                const LayoutNozzle n = LayoutGeometry(in, v.orientation).nozzle(0);
+
+                const double trueAngle = std::asin(d / rs) * 180 / pi; // into the quadrant
+                char arcText[32];
+                std::snprintf(arcText, sizeof arcText, "%.0f", rs * std::asin(d / rs));
+                const double along = std::min(c * std::atof(arcText), 200.0);
+                const bool vertical = v.orientation == Orientation::Vertical;
+                const double x = vertical ? quadrantStart[q] + along : 805 - lengthPos;
+                const double y = vertical ? 5 + lengthPos : quadrantStart[q] + along;
+
+                EXPECT_EQ(n.arcText, arcText);
+                EXPECT_TRUE(n.placedExactly);
+                EXPECT_NEAR(n.x, x, kEps);
+                EXPECT_NEAR(n.y, y, kEps);
+                EXPECT_NEAR(n.holeRadius, k * 100, kEps);
+                // On the development, inside its own quadrant, at its angle.
+                const double circ = vertical ? n.x : n.y;
+                const double len = vertical ? n.y : n.x;
+                EXPECT_GE(circ, quadrantStart[q]);
+                EXPECT_LE(circ, quadrantStart[q] + 200);
+                EXPECT_GE(len, 5);
+                EXPECT_LE(len, 805);
+                EXPECT_NEAR((circ - quadrantStart[q]) / 200 * 90, trueAngle, 0.05);
+
+                if (d == 0) {
+                    EXPECT_FALSE(n.arc.has_value());
+                } else if (vertical) {
+                    expectDimension(n.arc, quadrantStart[q], y, x, y, x, y, 0, arcText);
+                } else {
+                    expectDimension(n.arc, x, quadrantStart[q], x, y, x, y, 90, arcText);
+                }
+                if (vertical)
+                    expectDimension(n.elevation, x, 5, x, y, x, y, 90, "500");
+                else
+                    expectDimension(n.elevation, 805, y, x, y, x, y, 0, "500");
+            }
+        }
+    }
 }
 
-class VerticalNozzle : public ::testing::TestWithParam<VerticalNozzleCase> {};
-
-TEST_P(VerticalNozzle, PlacedByQuadrantAzimuthAndElevation)
+TEST(LayoutNozzlePlacement, ShellDiameterZeroFallsBackToTheLengthScale)
 {
-    const VerticalNozzleCase &c = GetParam();
-    LayoutInputs in = verticalSample();
-    in.nozzles = {nozzleRow("N1", "80", c.location, c.azimuth, c.elevation, "100")};
+    LayoutInputs in = verticalSample(); // k = 0.2
+    for (auto &row : in.courses)
+        row[ShellCourseColumn::Diameter] = "";
     const LayoutGeometry g(in, Orientation::Vertical);
-    const LayoutNozzle n = g.nozzle(0);
-    EXPECT_NEAR(n.x, c.x, kEps);
-    EXPECT_NEAR(n.y, c.y, kEps);
-    EXPECT_EQ(n.arcText, c.arcText);
-    EXPECT_NEAR(n.holeRadius, 20, kEps); // k x outside diameter
-    EXPECT_TRUE(n.placedExactly);
-    ASSERT_EQ(n.leader.size(), 2u);
-    expectLine(n.leader[0], c.x, c.y, c.x + 133, c.y + 80);
-    expectLine(n.leader[1], c.x + 133, c.y + 80, c.x + 233, c.y + 80);
-    expectText(n.mark, "N1", c.x + 143, c.y + 90);
-    expectText(n.nominalDiameter, "DN80", c.x + 143, c.y + 55);
-    EXPECT_EQ(n.arc.has_value(), c.arcDimension);
-    if (c.arcDimension)
-        expectDimension(n.arc, c.arcFromX, c.y, c.x, c.y, c.x, c.y, 0, c.arcText);
-    EXPECT_EQ(n.elevation.has_value(), c.elevationDimension);
-    if (c.elevationDimension)
-        expectDimension(n.elevation, c.x, c.elevationFromY, c.x, c.y, c.x, c.y, 90, gbk(c.elevation));
+    EXPECT_EQ(g.circumferenceScale(), 0.2);
 }
 
-// Arc values: 600 asin(300/600) = 314.159 -> "314" -> A = 62.8;
-// 600 asin(600/600) = 942.478 -> "942" -> A = 188.4; 600 asin(100/600) =
-// 100.47 -> "100" -> A = 20. Elevations 500 -> E = 100, 200 -> E = 40.
-INSTANTIATE_TEST_SUITE_P(
-    Quadrants, VerticalNozzle,
-    ::testing::Values(
-        VerticalNozzleCase{"ShellFirst", "筒节段", "一轴内300", "500", 67.8, 105, "314", true, 5, true, 5},
-        VerticalNozzleCase{"ShellSecond", "筒节段", "二轴内300", "500", 267.8, 105, "314", true, 205, true, 5},
-        VerticalNozzleCase{"ShellThird", "筒节段", "三轴内600", "200", 593.4, 45, "942", true, 405, true, 5},
-        VerticalNozzleCase{"ShellFourth", "筒节段", "四轴内100", "200", 625, 45, "100", true, 605, true, 5},
-        VerticalNozzleCase{"UpperFirst", "上封头", "一轴内300", "200", 342.2, 1165, "314", true, 405, true, 1125},
-        VerticalNozzleCase{"UpperSecond", "上封头", "二轴内600", "200", 216.6, 1085, "942", true, 405, true, 1125},
-        VerticalNozzleCase{"UpperThird", "上封头", "三轴内300", "200", 467.8, 1085, "314", true, 405, true, 1125},
-        VerticalNozzleCase{"UpperFourth", "上封头", "四轴内300", "200", 467.8, 1165, "314", true, 405, true, 1125},
-        VerticalNozzleCase{"UpperCentre", "上封头", "圆心处", "0", 405, 1125, "0", false, 0, false, 0},
-        VerticalNozzleCase{"LowerFirst", "下封头", "一轴内300", "200", 342.2, -355, "314", true, 405, true, -315},
-        VerticalNozzleCase{"LowerSecond", "下封头", "二轴内300", "200", 342.2, -275, "314", true, 405, true, -315},
-        VerticalNozzleCase{"LowerThird", "下封头", "三轴内300", "200", 467.8, -275, "314", true, 405, true, -315},
-        VerticalNozzleCase{"LowerFourth", "下封头", "四轴内300", "200", 467.8, -355, "314", true, 405, true, -315},
-        VerticalNozzleCase{"LowerCentre", "下封头", "圆心处100", "300", 405, -315, "100", false, 0, false, 0},
-        VerticalNozzleCase{"ElevationZeroHasNoElevationDimension", "筒节段", "二轴内300", "0", 267.8, 5, "314", true,
-                           205, false, 0},
-        VerticalNozzleCase{"ArcZeroHasNoArcDimension", "筒节段", "三轴内0", "500", 405, 105, "0", false, 0, true, 5}),
-    [](const ::testing::TestParamInfo<VerticalNozzleCase> &info) { return std::string(info.param.name); });
-
-struct HorizontalNozzleCase {
+// Head nozzles: the head views have radius 180; A, E and the hole use the
+// head's scale 180 / (Dh / 2), or k when there is no head diameter.
+struct HeadNozzleCase {
     const char *name;
+    Orientation orientation;
+    const char *headDiameter;
     const char *location;
     const char *azimuth;
     const char *elevation;
-    double x, y;
-    double arcFromX;       // arc dimension from (arcFromX, y)
-    double elevationFromY; // elevation dimension from (x, elevationFromY)
+    double x, y, holeRadius;
+    double arcFromX;       // arc dimension (angle 0) from (arcFromX, y)
+    double elevationFromY; // elevation dimension (angle 90) from (x, elevationFromY)
+    double viewRadius;
 };
 
-void PrintTo(const HorizontalNozzleCase &c, std::ostream *os)
+TEST(LayoutNozzlePlacement, HeadNozzlesUseTheHeadScale)
 {
-    *os << c.name;
+    // Vertical sample: Rs = 600, k = 0.2; 600 asin(300/600) = 314.16 -> "314".
+    // Horizontal sample: Rs = 500, k = 0.2; 500 asin(250/500) = 261.8 -> "262".
+    // Outside diameter 100 throughout.
+    const HeadNozzleCase cases[] = {
+        // Dh 1200: h = 180 / 600 = 0.3: A = 94.2, E = 0.3 x 200 = 60, hole 30.
+        {"upper second", Orientation::Vertical, "1200", "上封头", "二轴内300", "200", 405 - 94.2, 1125 - 60, 30, 405,
+         1125, 180},
+        {"lower fourth", Orientation::Vertical, "1200", "下封头", "四轴内300", "200", 405 + 94.2, -315 - 60, 30, 405,
+         -315, 180},
+        // Dh 1000: h = 0.36: A = 94.32, E = 0.36 x 100 = 36, hole 36.
+        {"left first", Orientation::Horizontal, "1000", "左封头", "一轴内250", "100", -315 - 94.32, 405 - 36, 36, -315,
+         405, 180},
+        {"right third", Orientation::Horizontal, "1000", "右封头", "三轴内250", "100", 1125 - 94.32, 405 + 36, 36, 1125,
+         405, 180},
+        // No head diameter: no circles, h = k = 0.2: A = 62.8, E = 40, hole 20.
+        {"upper, no head diameter", Orientation::Vertical, "", "上封头", "二轴内300", "200", 405 - 62.8, 1125 - 40, 20,
+         405, 1125, 0},
+        {"right, no head diameter", Orientation::Horizontal, "0", "右封头", "三轴内250", "100", 1125 - 52.4, 405 + 20,
+         20, 1125, 405, 0},
+    };
+    for (const HeadNozzleCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        LayoutInputs in = c.orientation == Orientation::Vertical ? verticalSample() : horizontalSample();
+        in.firstHeadInnerDiameter = c.headDiameter;
+        in.nozzles = {nozzleRow("H", "80", c.location, c.azimuth, c.elevation, "100")};
+        const LayoutGeometry g(in, c.orientation);
+        for (const LayoutHeadView &view : g.headViews())
+            EXPECT_EQ(view.radius, c.viewRadius);
+        const LayoutNozzle n = g.nozzle(0);
+        EXPECT_TRUE(n.placedExactly);
+        EXPECT_NEAR(n.x, c.x, kEps);
+        EXPECT_NEAR(n.y, c.y, kEps);
+        EXPECT_NEAR(n.holeRadius, c.holeRadius, kEps);
+        expectDimension(n.arc, c.arcFromX, c.y, c.x, c.y, c.x, c.y, 0, n.arcText);
+        expectDimension(n.elevation, c.x, c.elevationFromY, c.x, c.y, c.x, c.y, 90, gbk(c.elevation));
+    }
 }
 
-class HorizontalNozzle : public ::testing::TestWithParam<HorizontalNozzleCase> {};
-
-TEST_P(HorizontalNozzle, PlacedByQuadrantAzimuthAndElevation)
+TEST(LayoutNozzlePlacement, HeadCentreAndZeroDimensions)
 {
-    const HorizontalNozzleCase &c = GetParam();
-    LayoutInputs in = horizontalSample();
-    in.nozzles = {nozzleRow("M", "50", c.location, c.azimuth, c.elevation, "50")};
-    const LayoutNozzle n = LayoutGeometry(in, Orientation::Horizontal).nozzle(0);
-    EXPECT_NEAR(n.x, c.x, kEps);
-    EXPECT_NEAR(n.y, c.y, kEps);
-    EXPECT_NEAR(n.holeRadius, 10, kEps);
+    LayoutInputs in = verticalSample();
+    in.nozzles = {nozzleRow("C", "80", "下封头", "圆心处", "0", "100"),
+                  nozzleRow("Z", "80", "筒节段", "三轴内0", "0", "100")};
+    const LayoutGeometry g(in, Orientation::Vertical);
+    LayoutNozzle n = g.nozzle(0);
     EXPECT_TRUE(n.placedExactly);
-    expectDimension(n.arc, c.arcFromX, c.y, c.x, c.y, c.x, c.y, 0, n.arcText);
-    expectDimension(n.elevation, c.x, c.elevationFromY, c.x, c.y, c.x, c.y, 90, gbk(c.elevation));
+    EXPECT_EQ(n.x, 405);
+    EXPECT_EQ(n.y, -315);
+    EXPECT_FALSE(n.arc || n.elevation);
+    n = g.nozzle(1);
+    EXPECT_EQ(n.x, 405);
+    EXPECT_EQ(n.y, 5);
+    EXPECT_FALSE(n.arc || n.elevation);
+    expectLine(n.leader[0], 405, 5, 538, 85);
+    expectLine(n.leader[1], 538, 85, 638, 85);
+    expectText(n.mark, "Z", 548, 95);
+    expectText(n.nominalDiameter, "DN80", 548, 60);
 }
 
-// Rs = 500, k = 0.2: 500 asin(250/500) = 261.8 -> "262" -> A = 52.4;
-// 500 asin(100/500) = 100.67 -> "101" -> A = 20.2; elevation 300 -> E = 60,
-// 100 -> E = 20.
-INSTANTIATE_TEST_SUITE_P(
-    Quadrants, HorizontalNozzle,
-    ::testing::Values(HorizontalNozzleCase{"ShellFirst", "筒节段", "一轴内250", "300", 752.6, 65, 805, 5},
-                      HorizontalNozzleCase{"ShellSecond", "筒节段", "二轴内250", "300", 752.6, 265, 805, 205},
-                      HorizontalNozzleCase{"ShellThird", "筒节段", "三轴内250", "300", 752.6, 465, 805, 405},
-                      HorizontalNozzleCase{"ShellFourth", "筒节段", "四轴内250", "300", 752.6, 665, 805, 605},
-                      HorizontalNozzleCase{"LeftFirst", "左封头", "一轴内100", "100", -335.2, 385, -315, 405},
-                      HorizontalNozzleCase{"LeftSecond", "左封头", "二轴内100", "100", -294.8, 385, -315, 405},
-                      HorizontalNozzleCase{"LeftThird", "左封头", "三轴内100", "100", -294.8, 425, -315, 405},
-                      HorizontalNozzleCase{"LeftFourth", "左封头", "四轴内100", "100", -335.2, 425, -315, 405},
-                      HorizontalNozzleCase{"RightFirst", "右封头", "一轴内100", "100", 1145.2, 385, 1125, 405},
-                      HorizontalNozzleCase{"RightSecond", "右封头", "二轴内100", "100", 1104.8, 385, 1125, 405},
-                      HorizontalNozzleCase{"RightThird", "右封头", "三轴内100", "100", 1104.8, 425, 1125, 405},
-                      HorizontalNozzleCase{"RightFourth", "右封头", "四轴内100", "100", 1145.2, 425, 1125, 405}),
-    [](const ::testing::TestParamInfo<HorizontalNozzleCase> &info) { return std::string(info.param.name); });
+TEST(LayoutGeometryCourses, ShortCoursesShrinkTheirRunningTexts)
+{
+    // Vertical: the heat number runs down from 45 below the band's top and
+    // must end at its bottom: 8 ASCII characters at 0.6 h = 4.8 h.
+    LayoutInputs in = verticalSample(); // k = 0.2
+    in.courses = {courseRow("500", "1200"), courseRow("200", "1200"), courseRow("3300", "1200")};
+    in.plates = {plateRow("16MnR", "12A345-1")};
+    LayoutGeometry g(in, Orientation::Vertical);
+    EXPECT_NEAR(g.course(0).heatNumber.height, (100.0 - 45) / 4.8, kEps); // band 100
+    EXPECT_EQ(g.course(1).heatNumber.height, 5);                            // band 40: the smallest
+    EXPECT_EQ(g.course(2).heatNumber.height, 15);                           // band 660: room enough
+    EXPECT_EQ(g.course(0).seamLabel.height, 15);
+
+    // Horizontal: the A label runs right from 25 inside the band's left end
+    // and must end at its right end: "A3" is 1.2 h wide.
+    in.vesselType = VesselType::Horizontal;
+    in.courses = {courseRow("200", "1200"), courseRow("100", "1200"), courseRow("3700", "1200")};
+    const LayoutGeometry h(in, Orientation::Horizontal);
+    EXPECT_NEAR(h.course(0).seamLabel.height, (40.0 - 25) / 1.2, kEps); // "A3", band 40
+    EXPECT_EQ(h.course(1).seamLabel.height, 5);                           // band 20
+    EXPECT_EQ(h.course(2).seamLabel.height, 15);
+    EXPECT_EQ(h.course(0).heatNumber.height, 15); // runs across the band
+}
 
 TEST(LayoutGeometryHorizontal, SeamsLabelsHeatNumbersAndDimensions)
 {
@@ -326,12 +413,12 @@ TEST(LayoutGeometryHorizontal, SeamsLabelsHeatNumbersAndDimensions)
     expectLine(c0.longitudinalSeam[2], 805, 407, 405, 407);
     expectText(c0.seamLabel, "A2", 430, 380);
     expectText(c0.heatNumber, "P9", 450, 365);
-    expectDimension(c0.height, 805, 405, 405, 405, 805, 825, 0, "2000");
+    expectDimension(c0.height, 805, 805, 405, 805, 805, 825, 0, "2000");
     const LayoutCourse c1 = g.course(1);
     expectLine(c1.longitudinalSeam[1], 405, 805, 5, 805);
     expectText(c1.seamLabel, "A1", 30, 780);
     expectText(c1.heatNumber, "P9", 50, 765);
-    expectDimension(c1.height, 405, 405, 5, 405, 805, 825, 0, "2000");
+    expectDimension(c1.height, 405, 805, 5, 805, 805, 825, 0, "2000");
     expectDimension(g.totalLengthDimension(), 805, 805, 5, 805, 805, 845, 0, "4000");
 
     const auto outline = g.outline();
@@ -343,7 +430,7 @@ TEST(LayoutGeometryHorizontal, SeamsLabelsHeatNumbersAndDimensions)
     expectText(angles[6], gbk("90°"), 825, 205);
     const auto views = g.headViews();
     EXPECT_EQ(views[0].cx, -315);
-    EXPECT_EQ(views[0].radius, 100);
+    EXPECT_EQ(views[0].radius, 180);
     expectText(views[0].labels[0], gbk("0°"), -525, 405);
     expectText(views[1].labels[2], gbk("270°"), 1105, 615);
     expectLine(g.frame()[4], -595, 935, 1405, 935);
@@ -359,6 +446,7 @@ TEST(LayoutGeometryStandIns, NozzlesWithoutAPositionAreDrawnAndFlagged)
         nozzleRow("S4", "50", "筒节段", "一轴内900", "100", "50"), // beyond Rs = 600
         nozzleRow("S5", "50", "裙座", "一轴内100", "100", "50"),   // unknown location
         nozzleRow("S6", "50", "上封头", "东侧100", "100", "50"),   // unknown quadrant word
+        nozzleRow("S7", "50", "筒节段", "二轴内-300", "100", "50"), // negative distance
     };
     const LayoutGeometry g(in, Orientation::Vertical);
     LayoutNozzle n = g.nozzle(0);
@@ -374,11 +462,12 @@ TEST(LayoutGeometryStandIns, NozzlesWithoutAPositionAreDrawnAndFlagged)
     n = g.nozzle(2);
     EXPECT_FALSE(n.placedExactly);
     EXPECT_EQ(n.y, -315);
-    // Clamped arcsine: a quarter turn, 600 x pi / 2 = 942.48 -> "942".
+    // Clamped arcsine: a quarter turn, 600 x pi / 2 = 942.48 -> "942", at
+    // the end of its quadrant (c = 800 / (2 pi 600)).
     n = g.nozzle(3);
     EXPECT_FALSE(n.placedExactly);
     EXPECT_EQ(n.arcText, "942");
-    EXPECT_NEAR(n.x, 5 + 188.4, kEps);
+    EXPECT_NEAR(n.x, 5 + 942 * 800 / (2 * std::acos(-1.0) * 600), kEps);
     EXPECT_TRUE(n.arc.has_value());
     n = g.nozzle(4);
     EXPECT_FALSE(n.placedExactly);
@@ -387,6 +476,9 @@ TEST(LayoutGeometryStandIns, NozzlesWithoutAPositionAreDrawnAndFlagged)
     EXPECT_FALSE(n.placedExactly);
     EXPECT_EQ(n.x, 405);
     EXPECT_EQ(n.y, 1125);
+    n = g.nozzle(6); // kept in its quadrant, at its start
+    EXPECT_FALSE(n.placedExactly);
+    EXPECT_EQ(n.x, 205);
 
     LayoutInputs h = horizontalSample();
     h.nozzles = {nozzleRow("T1", "50", "上封头", "一轴内100", "100", "50"),

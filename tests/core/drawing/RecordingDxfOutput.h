@@ -42,6 +42,11 @@ public:
     int line(double x1, double y1, double x2, double y2) override { return add({"line", {x1, y1, x2, y2}, {}, {}}); }
     int circle(double cx, double cy, double r) override { return add({"circle", {cx, cy, r}, {}, {}}); }
     int text(const std::string &t, double x, double y, double h) override { return add({"text", {x, y, h}, {t}, {}}); }
+    // Recorded as a text with its width factor as a fourth number.
+    int narrowText(const std::string &t, double x, double y, double h, double f) override
+    {
+        return add({"text", {x, y, h, f}, {t}, {}});
+    }
     int dimLinear(double x1, double y1, double x2, double y2, double xd, double yd, double angle,
                   const std::string &t) override
     {

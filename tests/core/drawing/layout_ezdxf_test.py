@@ -3,8 +3,8 @@
 
 The sample projects are built through the batch tool's JSON form. Expected
 counts and coordinates are worked out by hand from the layout rules. With
-ZELVAN_KEEP_DXF=DIR set, the sample drawings are also copied into DIR (the
-PNGs in docs/ are rendered from them with scripts/render-dxf).
+ZELVAN_KEEP_DXF=DIR set, the sample drawings are also copied into DIR, to be
+looked at or rendered with scripts/render-dxf.
 """
 import json
 import math
@@ -58,6 +58,33 @@ HORIZONTAL = {
         nozzle("e", "50", "筒节段", "四轴内700", "0", "57"),
     ],
 }
+
+
+# A squat horizontal vessel, Ø2400 x 2000 (L well below the circumference):
+# Rs = 1200, so 600 is 30° into a quadrant and 1187 about 81.6°.
+SQUAT = {
+    "type": "1",
+    "vessel": "卧式短罐",
+    "courses": ["1000", "1000"],  # L = 2000
+    "diameter": "2400",
+    "plates": [("Q345R", "S2401")],
+    "nozzles": [
+        nozzle("S1", "150", "筒节段", "一轴内600", "500", "159"),
+        nozzle("S2", "100", "筒节段", "二轴内1187", "1500", "108"),
+        nozzle("S3", "450", "筒节段", "三轴内600", "1000", "480"),
+        nozzle("S4", "50", "筒节段", "四轴内1200", "300", "57"),
+        nozzle("S5", "50", "左封头", "四轴内600", "600", "57"),
+    ],
+}
+
+QUADRANTS = {"一轴内": 5, "二轴内": 205, "三轴内": 405, "四轴内": 605}
+# Separators and frame edge to the right of the product number on the lower row.
+PRODUCT_NUMBER_CELL = {"0": (505, 585), "1": (205, 285)}
+
+
+def text_width(text, height):
+    """The shop's estimate: a double-byte character as wide as the height, ASCII 0.6 of it."""
+    return sum(height if ord(ch) > 0x7F else 0.6 * height for ch in text)
 
 
 class LayoutEzdxf(unittest.TestCase):
@@ -157,7 +184,78 @@ class LayoutEzdxf(unittest.TestCase):
             self.assertIn(name, doc.layers)
         for name in ["Style1", "VStyle"]:
             self.assertIn(name, doc.styles)
+        self.check_shell_nozzles(msp, sample)
+        self.check_no_extension_line_on_a_seam(doc, msp)
+        self.check_title_block_widths(msp, sample)
         return msp, texts, dims
+
+    def check_shell_nozzles(self, msp, sample):
+        """Every shell nozzle's hole lies on the development, inside its quadrant, at its angle."""
+        vertical = sample["type"] == "0"
+        rs = int(sample["diameter"]) // 2
+        circles = [(c.dxf.center.x, c.dxf.center.y) for c in msp.query("CIRCLE")]
+        marks = {t.dxf.text: t for t in msp.query("TEXT") if t.dxf.layer == "Layer3"}
+        for row in sample["nozzles"]:
+            mark, location, azimuth = row[0], row[4], row[5]
+            if location != "筒节段" or azimuth[:3] not in QUADRANTS:
+                continue
+            with self.subTest(nozzle=mark):
+                label = marks[mark]
+                # The mark is written 143 right of and 90 above the centre.
+                x, y = label.dxf.insert.x - 143, label.dxf.insert.y - 90
+                self.assertTrue(any(math.isclose(x, cx, abs_tol=1e-6) and math.isclose(y, cy, abs_tol=1e-6)
+                                    for cx, cy in circles), (mark, x, y))
+                around, along = (x, y) if vertical else (y, x)
+                start = QUADRANTS[azimuth[:3]]
+                self.assertGreaterEqual(along, 5)
+                self.assertLessEqual(along, 805)
+                self.assertGreaterEqual(around, start)
+                self.assertLessEqual(around, start + 200)
+                angle = math.degrees(math.asin(min(int(azimuth[3:]) / rs, 1.0)))
+                self.assertAlmostEqual((around - start) / 200 * 90, angle, delta=0.05)
+
+    def check_no_extension_line_on_a_seam(self, doc, msp):
+        """No dimension's extension line runs along a seam (Layer1 and Layer2 lines)."""
+        seams = [(e.dxf.start, e.dxf.end) for e in msp.query("LINE") if e.dxf.layer in ("Layer1", "Layer2")]
+        self.assertTrue(seams)
+
+        def overlap(a, b):
+            (a0, a1), (b0, b1) = a, b
+            for axis in (0, 1):
+                other = 1 - axis
+                # Both segments run along `axis` at the same place across it.
+                if (math.isclose(a0[other], a1[other]) and math.isclose(b0[other], b1[other])
+                        and math.isclose(a0[other], b0[other], abs_tol=1e-6)):
+                    lo = max(min(a0[axis], a1[axis]), min(b0[axis], b1[axis]))
+                    hi = min(max(a0[axis], a1[axis]), max(b0[axis], b1[axis]))
+                    if hi - lo > 1e-6:
+                        return True
+            return False
+
+        extension_lines = 0
+        for d in msp.query("DIMENSION"):
+            ux, uy = math.cos(math.radians(d.dxf.angle)), math.sin(math.radians(d.dxf.angle))
+            for e in doc.blocks.get(d.dxf.geometry).query("LINE"):
+                vx, vy = e.dxf.end.x - e.dxf.start.x, e.dxf.end.y - e.dxf.start.y
+                if math.hypot(vx, vy) < 1e-9 or abs(vx * ux + vy * uy) > 1e-6:
+                    continue  # the dimension line itself
+                extension_lines += 1
+                for seam in seams:
+                    self.assertFalse(overlap((e.dxf.start, e.dxf.end), seam), (d.dxf.text, e.dxf.start, e.dxf.end))
+        self.assertGreater(extension_lines, 0)
+
+    def check_title_block_widths(self, msp, sample):
+        """A product number wider than its cell is narrowed to end at the separator."""
+        x0, x1 = PRODUCT_NUMBER_CELL[sample["type"]]
+        product = [t for t in msp.query("TEXT") if t.dxf.text == "CP-2024-07"]
+        self.assertEqual(len(product), 1)
+        t = product[0]
+        self.assertEqual(t.dxf.insert.x, x0)
+        self.assertEqual(t.dxf.height, 15)
+        # 10 ASCII characters at 0.6 x 15 = 90 in a cell of 80.
+        self.assertAlmostEqual(t.dxf.width, (x1 - x0) / text_width("CP-2024-07", 15), places=9)
+        for other in ("示例工程", "容器主体", "RZ-1001", "2024-05-06"):
+            self.assertEqual([e.dxf.width for e in msp.query("TEXT") if e.dxf.text == other], [1.0], other)
 
     def test_vertical_vessel(self):
         doc, _ = self.generate("vertical", VERTICAL)
@@ -168,17 +266,22 @@ class LayoutEzdxf(unittest.TestCase):
         dim_texts = [d.dxf.text for d in dims]
         self.assertIn("8400", dim_texts)
         self.assertEqual(dim_texts.count("1500"), 4)
-        # N1: Rs = 800, k = 800/8400; 800 asin(400/800) = 418.88 -> "419".
+        # N1: Rs = 800, k = 800/8400 along the shell, c = 800/(2 pi 800)
+        # around it; 800 asin(400/800) = 418.88 -> "419".
         k = 800 / 8400
+        c = 800 / (2 * math.pi * 800)
         self.assertIn("419", dim_texts)
         circles = {}
-        for c in msp.query("CIRCLE"):
-            circles.setdefault((round(c.dxf.center.x, 6), round(c.dxf.center.y, 6)), []).append(round(c.dxf.radius, 6))
-        n1 = (round(5 + k * 419, 6), round(5 + k * 1000, 6))
+        for circle in msp.query("CIRCLE"):
+            key = (round(circle.dxf.center.x, 6), round(circle.dxf.center.y, 6))
+            circles.setdefault(key, []).append(round(circle.dxf.radius, 6))
+        n1 = (round(5 + c * 419, 6), round(5 + k * 1000, 6))
         self.assertEqual(circles[n1], [round(k * 219, 6)])
-        # Head view (radius 800 x 800 / 8400 = 76 in integers) and N5 at its centre.
-        self.assertEqual(circles[(405.0, 1125.0)], [76.0, round(k * 273, 6)])
-        self.assertEqual(circles[(405.0, -315.0)], [76.0, round(k * 57, 6)])
+        # Head views of radius 180, head nozzles in the head's scale
+        # 180 / (1600 / 2); N5 and N8 at the views' centres.
+        h = 180 / 800
+        self.assertEqual(circles[(405.0, 1125.0)], [180.0, round(h * 273, 6)])
+        self.assertEqual(circles[(405.0, -315.0)], [180.0, round(h * 57, 6)])
         # Heat numbers run vertically: turned 90 degrees, in VStyle.
         heat = [t for t in msp.query("TEXT") if t.dxf.text == "12A345-1"][0]
         self.assertEqual(heat.dxf.style, "VStyle")
@@ -202,11 +305,34 @@ class LayoutEzdxf(unittest.TestCase):
         self.assertIn("6000", dim_texts)
         self.assertIn(str(round(1000 * math.asin(0.5))), dim_texts)  # "524"
         self.assertIn("775", dim_texts)
+        # a: the length leftwards from x = 805, the circumference up from y = 5.
         k = 800 / 6000
-        circles = {(round(c.dxf.center.x, 6), round(c.dxf.center.y, 6)) for c in msp.query("CIRCLE")}
-        self.assertIn((round(805 - k * 524, 6), round(5 + k * 1500, 6)), circles)
+        c = 800 / (2 * math.pi * 1000)
+        circles = {(round(e.dxf.center.x, 6), round(e.dxf.center.y, 6)) for e in msp.query("CIRCLE")}
+        self.assertIn((round(805 - k * 1500, 6), round(5 + c * 524, 6)), circles)
+        arc = [d for d in dims if d.dxf.text == "524"][0]
+        self.assertEqual(arc.dxf.angle, 90)
+        self.assertAlmostEqual(arc.dxf.defpoint2.y, 5)
         self.assertIn((-315.0, 405.0), circles)
         self.assertIn((1125.0, 405.0), circles)
+
+    def test_squat_horizontal_vessel(self):
+        doc, _ = self.generate("squat", SQUAT)
+        msp, _, _ = self.check_common(doc, SQUAT)
+        # The head views keep their size whatever the vessel's proportions.
+        radii = sorted(round(c.dxf.radius, 6) for c in msp.query("CIRCLE")
+                       if (c.dxf.center.x, c.dxf.center.y) in ((-315, 405), (1125, 405)))
+        self.assertEqual(radii[-2:], [180.0, 180.0])
+
+    def test_no_head_diameter_is_drawn_without_head_circles(self):
+        pcp, directory = self.project("nohead", HORIZONTAL, fields={"57": ""})
+        r = self.cli("layout", pcp)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        doc = ezdxf.readfile(os.path.join(directory, "示例工程-卧式储罐-排版图.dxf"))
+        self.assertEqual(len(doc.audit().errors), 0)
+        circles = list(doc.modelspace().query("CIRCLE"))
+        self.assertEqual(len(circles), len(HORIZONTAL["nozzles"]))
+        self.assertTrue(all(c.dxf.radius > 0 for c in circles))
 
     def test_refusals_exit_with_status_1_and_write_nothing(self):
         pcp, directory = self.project("noplates", VERTICAL, tables={"plates": []})
@@ -224,6 +350,13 @@ class LayoutEzdxf(unittest.TestCase):
 
         r = self.cli("layout", pcp, "--prepared-date", "2024-13-40")
         self.assertEqual(r.returncode, 1)
+
+        pcp, directory = self.project("negative", VERTICAL, tables={"shell_courses": [
+            ["1", "筒节", "1000", "12", "1600", "16MnR"], ["2", "筒节", "-3000", "12", "1600", "16MnR"]]})
+        r = self.cli("layout", pcp)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("筒节总高度为零，无法生成排版图！", r.stderr)
+        self.assertEqual([n for n in os.listdir(directory) if not n.endswith(".pcp")], [])
 
     def test_out_dir_and_stand_in_report(self):
         nozzles = VERTICAL["nozzles"] + [nozzle("X1", "50", "左封头", "一轴内100", "100", "57")]

@@ -77,10 +77,10 @@ TEST(ProjectFile, WriteFailureKeepsTheOldFileAndLeavesNoTemporary)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("vessel.pcp");
-    ASSERT_TRUE(ProjectFile::saveBytes(path, "old").ok);
-    ProjectFile::setWriteLimitForTesting(10);
-    const FileResult r = ProjectFile::saveBytes(path, std::string(100000, 'x'));
-    ProjectFile::setWriteLimitForTesting(-1);
+    ASSERT_TRUE(AtomicFile::write(path, "old").ok);
+    AtomicFile::setWriteLimitForTesting(10);
+    const FileResult r = AtomicFile::write(path, std::string(100000, 'x'));
+    AtomicFile::setWriteLimitForTesting(-1);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, QStringLiteral("保存文档失败。"));
     EXPECT_EQ(readAll(path), "old");

@@ -253,9 +253,9 @@ TEST(WordPackage, SaveAsWritesAtomicallyAndReportsFailures)
 
     // A save that fails half-way leaves the previous file whole.
     d->typeText(QStringLiteral("第二版"));
-    ProjectFile::setWriteLimitForTesting(100);
+    AtomicFile::setWriteLimitForTesting(100);
     EXPECT_THROW(d->saveAs(path), WordError);
-    ProjectFile::setWriteLimitForTesting(-1);
+    AtomicFile::setWriteLimitForTesting(-1);
     QFile again(path);
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), saved);

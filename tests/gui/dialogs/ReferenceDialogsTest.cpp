@@ -5,7 +5,7 @@
 #include "gui/dialogs/DryingParametersDialog.h"
 #include "gui/dialogs/PreheatParametersDialog.h"
 #include "gui/dialogs/ReferenceIcons.h"
-#include "core/reference/ReferenceTexts.h"
+#include "core/reference/ReferenceMessages.h"
 #include "gui/dialogs/ReferenceTree.h"
 #include "gui/dialogs/ReportList.h"
 #include "gui/dialogs/SameSteelPage.h"

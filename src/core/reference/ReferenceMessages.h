@@ -4,7 +4,7 @@
 
 // The texts the welding reference tools show, in one place so the dialogs and
 // their tests name the same constants.
-namespace zelvan::ReferenceTexts {
+namespace zelvan::ReferenceMessages {
 
 // Consumable selection.
 inline QString consumableTitle() { return QStringLiteral("常用焊材选择工具"); }
@@ -37,4 +37,4 @@ inline QString preheatCondition() { return QStringLiteral("预热条件"); }
 inline QString preheatTemperature() { return QStringLiteral("温度(°C)"); }
 inline QString close() { return QStringLiteral("关闭"); }
 
-} // namespace zelvan::ReferenceTexts
+} // namespace zelvan::ReferenceMessages
