@@ -23,9 +23,14 @@ struct CommandRegistration {
 // Prints "zelvan-cli: <text>" on standard error.
 void printError(const QString &text);
 
-// Reads a project file; on failure prints the file-access or format
-// message and returns false.
+// Reads a project file for the generators; on failure prints the
+// file-access or format message and returns false. As in the desktop
+// program, fields 1 and 2 become the file's own path and directory, so the
+// outputs go beside the file given (unless --out-dir names another folder).
 bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company);
+// Reads a project file exactly as stored (the JSON conversion keeps every
+// field as it is).
+bool readProjectFile(const QString &path, ProjectRecord &record, CompanyInfo &company);
 
 // The arguments of a document export, "PROJECT.pcp [--out-dir DIR]": the
 // project loaded, and the directory (absolute, with its separator) that

@@ -19,13 +19,13 @@ void CliPrompter::message(const QString &title, const QString &text, Icon)
 
 bool CliPrompter::askYesNo(const QString &title, const QString &text, Icon)
 {
-    printLine(title + QLatin1String(": ") + text + QLatin1String(" -> 是"));
+    printLine(title + QLatin1String(": ") + text + QStringLiteral(" -> 是"));
     return true;
 }
 
 Prompter::Answer CliPrompter::askYesNoCancel(const QString &title, const QString &text, Icon)
 {
-    printLine(title + QLatin1String(": ") + text + QLatin1String(" -> 是"));
+    printLine(title + QLatin1String(": ") + text + QStringLiteral(" -> 是"));
     return Answer::Yes;
 }
 

@@ -19,7 +19,7 @@ int toJson(const QStringList &args)
     }
     ProjectRecord record;
     CompanyInfo company = CompanyInfo::initial();
-    if (!loadProject(args.at(0), record, company))
+    if (!readProjectFile(args.at(0), record, company))
         return 1;
     const std::string json = ProjectJson::toJson(record, company);
     std::fwrite(json.data(), 1, json.size(), stdout);

@@ -3,6 +3,12 @@
 #include "CliCommands.h"
 
 #include "core/project/ProjectArchive.h"
+#include "core/project/ProjectLifecycle.h"
+#include "core/project/TextCodec.h"
+
+#include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,12 +43,24 @@ void printError(const QString &text)
     std::fprintf(stderr, "zelvan-cli: %s\n", text.toUtf8().constData());
 }
 
-bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company)
+bool readProjectFile(const QString &path, ProjectRecord &record, CompanyInfo &company)
 {
     const FileResult loaded = ProjectFile::load(path, record, company);
     if (!loaded.ok)
         printError(loaded.message);
     return loaded.ok;
+}
+
+bool loadProject(const QString &path, ProjectRecord &record, CompanyInfo &company)
+{
+    if (!readProjectFile(path, record, company))
+        return false;
+    // As the desktop program opens a project: it is where the file is now,
+    // not where it was last saved (a copy, or a path of another machine).
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    record.setField(Field::ProjectFilePath, toGbk(absolute));
+    record.setField(Field::ProjectDirectory, toGbk(ProjectLifecycle::directoryOf(absolute)));
+    return true;
 }
 
 bool readExportArguments(const QStringList &args, const char *command, ExportArguments &out)
@@ -77,6 +95,12 @@ int main(int argc, char *argv[])
     // batch tool run without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (cron, ssh, CI) Qt warns on every run that it has
+    // no runtime directory; a private one for this run keeps standard error
+    // for the tool's own messages.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();

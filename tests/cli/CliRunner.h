@@ -12,10 +12,11 @@ struct CliResult {
     QByteArray err;
 };
 
-// Runs the built zelvan-cli with arguments.
-inline CliResult runCli(const QStringList &args)
+// Runs the built zelvan-cli with arguments (and, if given, that environment).
+inline CliResult runCli(const QStringList &args, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(qEnvironmentVariable("ZELVAN_BIN_DIR") + "/zelvan-cli", args);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -131,6 +131,7 @@ struct WordFaults : ::testing::Test {
 
     ExportResult run()
     {
+        prompter.answerYes(); // "即将导出为Word文件，是否继续？"
         ProcessFileGenerator generator(record, kCompany, prompter);
         return generator.run();
     }

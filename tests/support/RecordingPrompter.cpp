@@ -1,5 +1,7 @@
 #include "RecordingPrompter.h"
 
+#include <gtest/gtest.h>
+
 namespace zelvan::test {
 
 void RecordingPrompter::message(const QString &title, const QString &text, Icon icon)
@@ -10,13 +12,13 @@ void RecordingPrompter::message(const QString &title, const QString &text, Icon 
 bool RecordingPrompter::askYesNo(const QString &title, const QString &text, Icon icon)
 {
     entries.append({Entry::YesNo, title, text, icon});
-    return next() == Answer::Yes;
+    return next(text) == Answer::Yes;
 }
 
 Prompter::Answer RecordingPrompter::askYesNoCancel(const QString &title, const QString &text, Icon icon)
 {
     entries.append({Entry::YesNoCancel, title, text, icon});
-    return next();
+    return next(text);
 }
 
 QStringList RecordingPrompter::texts() const
@@ -27,10 +29,12 @@ QStringList RecordingPrompter::texts() const
     return list;
 }
 
-Prompter::Answer RecordingPrompter::next()
+Prompter::Answer RecordingPrompter::next(const QString &question)
 {
-    if (m_answers.empty())
-        return Answer::Yes;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return Answer::Cancel;
+    }
     const Answer a = m_answers.front();
     m_answers.pop_front();
     return a;

@@ -10,8 +10,10 @@
 namespace zelvan::test {
 
 // A prompter for tests: records every message and question with its title,
-// text and icon, and answers questions from a script (yes when the script
-// runs out).
+// text and icon, and answers questions from a script. A question the script
+// did not provide an answer for fails the running test (and is answered
+// Cancel, or No for a yes/no question), so a new question cannot slip in
+// unnoticed.
 class RecordingPrompter : public Prompter {
 public:
     struct Entry {
@@ -29,6 +31,9 @@ public:
     void answer(Answer a) { m_answers.push_back(a); }
     void answerYes() { answer(Answer::Yes); }
     void answerNo() { answer(Answer::No); }
+    void answerCancel() { answer(Answer::Cancel); }
+    // Answers still waiting to be asked for.
+    size_t pendingAnswers() const { return m_answers.size(); }
 
     QStringList texts() const;
     QString lastText() const { return entries.isEmpty() ? QString() : entries.last().text; }
@@ -38,7 +43,7 @@ public:
     QStringList progressTexts;
 
 private:
-    Answer next();
+    Answer next(const QString &question);
     std::deque<Answer> m_answers;
 };
 

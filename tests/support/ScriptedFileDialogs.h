@@ -10,16 +10,19 @@ namespace zelvan::test {
 // they were opened with.
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    QString openFile(QWidget *, const QString &title, const QString &filter) override
+    QString openFile(QWidget *, const QString &title, const QString &filter, const QString &folder) override
     {
         titles.append(title);
         filters.append(filter);
+        folders.append(folder);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    QString saveFile(QWidget *, const QString &title, const QString &filter, const QString &defaultName) override
+    QString saveFile(QWidget *, const QString &title, const QString &filter, const QString &defaultName,
+                     const QString &folder) override
     {
         titles.append(title);
         filters.append(filter);
+        folders.append(folder);
         defaultNames.append(defaultName);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
@@ -28,6 +31,7 @@ public:
     QStringList titles;
     QStringList filters;
     QStringList defaultNames;
+    QStringList folders;
 };
 
 } // namespace zelvan::test

@@ -32,17 +32,23 @@ void CZelvanDoc::setModifiedFlag(bool modified)
 
 FileResult CZelvanDoc::open(const QString &path)
 {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // Read before the load: an empty file carries no company texts.
+    const bool emptyFile = QFileInfo(absolute).exists() && QFileInfo(absolute).size() == 0;
     ProjectRecord loaded;
     CompanyInfo company = *m_company;
     FileResult result = ProjectFile::load(path, loaded, company);
     if (!result.ok)
         return result;
     m_record = std::move(loaded);
-    *m_company = company;
-    m_documentPath = path;
-    m_rememberedSavePath = fromGbk(m_record.field(Field::ProjectFilePath));
+    if (!emptyFile)
+        *m_company = company;
+    m_record.setField(Field::ProjectFilePath, toGbk(absolute));
+    m_record.setField(Field::ProjectDirectory, toGbk(ProjectLifecycle::directoryOf(absolute)));
+    m_documentPath = absolute;
+    m_rememberedSavePath = absolute;
     m_modified = false;
-    setTitle(QFileInfo(path).fileName());
+    setTitle(QFileInfo(absolute).fileName());
     return result;
 }
 
@@ -59,10 +65,29 @@ FileResult CZelvanDoc::write(const QString &path)
 FileResult CZelvanDoc::save(const QString &chosenPath)
 {
     const QString path = ProjectLifecycle::withPcpSuffix(chosenPath);
+    const std::string previousFile = m_record.field(Field::ProjectFilePath);
+    const std::string previousDirectory = m_record.field(Field::ProjectDirectory);
+    const QString previousRemembered = m_rememberedSavePath;
     m_record.setField(Field::ProjectFilePath, toGbk(path));
     m_record.setField(Field::ProjectDirectory, toGbk(ProjectLifecycle::directoryOf(path)));
     m_rememberedSavePath = path;
-    return write(path);
+    FileResult result = write(path);
+    if (!result.ok) {
+        m_record.setField(Field::ProjectFilePath, previousFile);
+        m_record.setField(Field::ProjectDirectory, previousDirectory);
+        m_rememberedSavePath = previousRemembered;
+    }
+    return result;
+}
+
+FileResult CZelvanDoc::saveAs(const QString &chosenPath)
+{
+    FileResult result = save(chosenPath);
+    if (result.ok) {
+        m_documentPath = m_rememberedSavePath;
+        setTitle(QFileInfo(m_documentPath).fileName());
+    }
+    return result;
 }
 
 FileResult CZelvanDoc::saveOnClose(const QString &chosenPath)

@@ -32,17 +32,26 @@ public:
     // The path the project was opened from (empty for a new project); the
     // close-time save writes here.
     QString documentPath() const { return m_documentPath; }
-    // The path Ctrl+S writes to without asking: field 1 when the window
-    // opens, then the last path chosen in the save dialog.
+    // The path Ctrl+S writes to without asking: the file the project was
+    // opened from, then the last path chosen in the save dialog.
     QString rememberedSavePath() const { return m_rememberedSavePath; }
     void setRememberedSavePath(const QString &path) { m_rememberedSavePath = path; }
 
     // Opens `path` into this (fresh) document; replaces the company
-    // information with the file's. On failure nothing changes.
+    // information with the file's (an empty file, read as an empty project,
+    // holds none and leaves it as it was). Fields 1 and 2 and the remembered
+    // save path become where the file actually is, not where it was last
+    // saved: a copied project saves, and generates its files, beside the
+    // copy. On failure nothing changes.
     FileResult open(const QString &path);
     // Ctrl+S: ".pcp" appended, field 1, the remembered path and field 2 set,
-    // then the file written. Success clears the modified flag.
+    // then the file written. Success clears the modified flag; a failure
+    // puts the three back, so the next Ctrl+S asks for a path again instead
+    // of retrying the failing one.
     FileResult save(const QString &path);
+    // "另存为": a save to a newly chosen path, after which the project is
+    // that file (document path and title follow it).
+    FileResult saveAs(const QString &path);
     // The close-time save: field 2 set but field 1 and the remembered path
     // kept; afterwards the document path is the written path and the title
     // its file name.

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -38,6 +39,7 @@ const CommandText kCommands[] = {
     {"open", u"打开项目(&O)...\tCtrl+O", u"打开一个现有项目\n打开打开一个现有项目", "open-project"},
     {"close", u"关闭项目(&C)", u"关闭项目\n关闭项目", nullptr},
     {"save", u"保存项目(&S)...\tCtrl+S", u"保存项目\n保存项目", "save-project"},
+    {"saveAs", u"另存为(&A)...\tCtrl+Shift+S", u"将项目保存为另一个文件\n另存为", nullptr},
     {"exit", u"退出(&X)", u"退出应用程序；提示保存数据\n退出", "exit"},
     {"layout", u"生成容器排版图", u"生成容器排版图\n生成容器排版图", "layout-drawing"},
     {"consumables", u"常用焊材选择", u"常用焊材选择\n常用焊材选择", "consumable-selection"},
@@ -51,7 +53,7 @@ const CommandText kCommands[] = {
 };
 
 // Commands the project view handles: usable only with a project window.
-const char *const kProjectCommands[] = {"close", "save", "layout", "qualification", "company"};
+const char *const kProjectCommands[] = {"close", "save", "saveAs", "layout", "qualification", "company"};
 } // namespace
 
 QString CMainFrame::dateLine(const QDate &date)
@@ -114,6 +116,7 @@ void CMainFrame::createActions()
     m_actions["new"]->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     m_actions["open"]->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     m_actions["save"]->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    m_actions["saveAs"]->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     m_actions["help"]->setShortcut(QKeySequence(Qt::Key_F1));
     for (QAction *a : std::as_const(m_actions))
         a->setShortcutContext(Qt::ApplicationShortcut);
@@ -122,6 +125,7 @@ void CMainFrame::createActions()
     connect(m_actions["open"], &QAction::triggered, &m_app, &CZelvanApp::onFileOpen);
     connect(m_actions["close"], &QAction::triggered, this, &CMainFrame::onCloseProject);
     connect(m_actions["save"], &QAction::triggered, this, &CMainFrame::onSaveProject);
+    connect(m_actions["saveAs"], &QAction::triggered, this, &CMainFrame::onSaveProjectAs);
     connect(m_actions["exit"], &QAction::triggered, &m_app, &CZelvanApp::onAppExit);
     connect(m_actions["layout"], &QAction::triggered, this, &CMainFrame::onLayoutDrawing);
     connect(m_actions["consumables"], &QAction::triggered, this, &CMainFrame::onConsumableSelection);
@@ -172,55 +176,70 @@ void CMainFrame::rebuildMenus()
         return;
     m_menusBuilt = true;
     m_hadProject = project;
-    QMenuBar *bar = menuBar();
-    bar->clear();
-
-    QMenu *projectMenu = bar->addMenu(QStringLiteral("项目(&P)"));
-    projectMenu->addAction(m_actions["new"]);
-    projectMenu->addAction(m_actions["open"]);
-    if (project) {
-        projectMenu->addAction(m_actions["close"]);
-        projectMenu->addAction(m_actions["save"]);
+    // The four menus live as long as the frame; only their contents and the
+    // menus shown change, so opening and closing projects creates no menus.
+    if (!m_projectMenu) {
+        m_projectMenu = new QMenu(QStringLiteral("项目(&P)"), this);
+        m_toolsMenu = new QMenu(QStringLiteral("工具(&T)"), this);
+        m_settingsMenu = new QMenu(QStringLiteral("设置(&S)"), this);
+        m_helpMenu = new QMenu(QStringLiteral("帮助(&H)"), this);
+        m_settingsMenu->addAction(m_actions["company"]);
+        // "每日一帖" stands at the top of the help menu, with a separator below.
+        m_helpMenu->addAction(m_actions["tip"]);
+        m_helpMenu->addSeparator();
+        m_helpMenu->addAction(m_actions["help"]);
+        m_helpMenu->addSeparator();
+        m_helpMenu->addAction(m_actions["about"]);
     }
-    projectMenu->addSeparator();
-    const QStringList recent = AppSettings::recentFiles(m_app.settings());
+
+    m_projectMenu->clear();
+    m_projectMenu->addAction(m_actions["new"]);
+    m_projectMenu->addAction(m_actions["open"]);
+    if (project) {
+        m_projectMenu->addAction(m_actions["close"]);
+        m_projectMenu->addAction(m_actions["save"]);
+        m_projectMenu->addAction(m_actions["saveAs"]);
+    }
+    m_projectMenu->addSeparator();
+    // The entries may be the sender of the command that rebuilds the menu
+    // (a recent file being opened): they go once control is back in the
+    // event loop.
+    for (QAction *old : std::as_const(m_recentActions))
+        old->deleteLater();
     m_recentActions.clear();
+    const QStringList recent = AppSettings::recentFiles(m_app.settings());
     if (recent.isEmpty()) {
-        QAction *placeholder = projectMenu->addAction(QStringLiteral("最近文件"));
+        QAction *placeholder = m_projectMenu->addAction(QStringLiteral("最近文件"));
         placeholder->setEnabled(false);
     }
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent.at(i);
-        QAction *entry = projectMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        auto *entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
         entry->setStatusTip(QStringLiteral("打开该文档"));
         connect(entry, &QAction::triggered, &m_app, [this, path] { m_app.openProjectFile(path); });
+        m_projectMenu->addAction(entry);
         m_recentActions.append(entry);
     }
-    projectMenu->addSeparator();
-    projectMenu->addAction(m_actions["exit"]);
+    m_projectMenu->addSeparator();
+    m_projectMenu->addAction(m_actions["exit"]);
 
-    QMenu *tools = bar->addMenu(QStringLiteral("工具(&T)"));
+    m_toolsMenu->clear();
     QStringList toolNames = {"consumables", "drying", "preheat"};
     if (project)
         toolNames = {"layout", "consumables", "drying", "preheat", "qualification"};
     for (int i = 0; i < toolNames.size(); ++i) {
         if (i > 0)
-            tools->addSeparator();
-        tools->addAction(m_actions.value(toolNames.at(i)));
+            m_toolsMenu->addSeparator();
+        m_toolsMenu->addAction(m_actions.value(toolNames.at(i)));
     }
 
-    if (project) {
-        QMenu *settingsMenu = bar->addMenu(QStringLiteral("设置(&S)"));
-        settingsMenu->addAction(m_actions["company"]);
-    }
-
-    QMenu *help = bar->addMenu(QStringLiteral("帮助(&H)"));
-    // "每日一帖" stands at the top of the help menu, with a separator below.
-    help->addAction(m_actions["tip"]);
-    help->addSeparator();
-    help->addAction(m_actions["help"]);
-    help->addSeparator();
-    help->addAction(m_actions["about"]);
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    bar->addMenu(m_projectMenu);
+    bar->addMenu(m_toolsMenu);
+    if (project)
+        bar->addMenu(m_settingsMenu);
+    bar->addMenu(m_helpMenu);
 }
 
 void CMainFrame::refreshRecentFiles()
@@ -317,8 +336,13 @@ bool CMainFrame::closeAllProjects()
 {
     const QList<CChildFrame *> list = children();
     for (CChildFrame *child : list) {
-        if (!ProjectCommands::queryClose(child->document(), m_app.prompter(), m_app.fileDialogs(), this))
+        if (!ProjectCommands::queryClose(child->document(), m_app.prompter(), m_app.fileDialogs(), this)) {
+            // The answers given so far held for this exit only: a project
+            // answered "否" stays open and must ask again when it closes.
+            for (CChildFrame *answered : list)
+                answered->setCloseConfirmed(false);
             return false;
+        }
         child->setCloseConfirmed(true);
     }
     for (CChildFrame *child : list)
@@ -355,6 +379,15 @@ void CMainFrame::onSaveProject()
 {
     if (CChildFrame *child = activeChild())
         ProjectCommands::save(child->document(), m_app.prompter(), m_app.fileDialogs(), this);
+}
+
+void CMainFrame::onSaveProjectAs()
+{
+    CChildFrame *child = activeChild();
+    if (!child || !ProjectCommands::saveAs(child->document(), m_app.prompter(), m_app.fileDialogs(), this))
+        return;
+    AppSettings::addRecentFile(m_app.settings(), child->document().documentPath());
+    refreshRecentFiles();
 }
 
 void CMainFrame::onCloseProject()

@@ -62,6 +62,7 @@ private:
     void updateCaption();
 
     void onSaveProject();
+    void onSaveProjectAs();
     void onCloseProject();
     void onLayoutDrawing();
     void onConsumableSelection();
@@ -79,6 +80,10 @@ private:
     QLabel *m_companyPane = nullptr;
     QMap<QString, QAction *> m_actions;
     QList<QAction *> m_recentActions;
+    QMenu *m_projectMenu = nullptr;
+    QMenu *m_toolsMenu = nullptr;
+    QMenu *m_settingsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
     bool m_closingConfirmed = false;
     bool m_hadProject = false;
     bool m_menusBuilt = false;

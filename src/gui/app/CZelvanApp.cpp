@@ -62,7 +62,9 @@ void CZelvanApp::onFileNew()
 
 void CZelvanApp::onFileOpen()
 {
-    const QString path = m_dialogs.openFile(m_frame.get(), QStringLiteral("打开"), ProjectCommands::allFilesFilter());
+    CZelvanDoc *active = m_frame->activeDocument();
+    const QString path = m_dialogs.openFile(m_frame.get(), QStringLiteral("打开"), ProjectCommands::allFilesFilter(),
+                                            active ? ProjectCommands::projectFolder(*active) : QString());
     if (!path.isEmpty())
         openProjectFile(path);
 }
@@ -75,6 +77,12 @@ bool CZelvanApp::openProjectFile(const QString &path)
     const FileResult result = doc->open(path);
     if (!result.ok) {
         m_prompter.error(result.message, Prompter::Icon::Warning);
+        // A file that is gone (moved, deleted, a removed drive) leaves the
+        // recent-file list instead of failing again at every choice.
+        if (!QFileInfo::exists(path)) {
+            AppSettings::removeRecentFile(m_settings, path);
+            m_frame->refreshRecentFiles();
+        }
         return false;
     }
     AppSettings::addRecentFile(m_settings, QFileInfo(path).absoluteFilePath());

@@ -19,23 +19,49 @@ QString allFilesFilter()
     return QStringLiteral("所有文件 (*.*) (*)");
 }
 
+QString projectFolder(const CZelvanDoc &doc)
+{
+    QString file = doc.documentPath();
+    if (file.isEmpty())
+        file = doc.rememberedSavePath();
+    return ProjectLifecycle::directoryOf(file);
+}
+
+namespace {
+QString askProjectPath(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent)
+{
+    const QString path = dialogs.saveFile(parent, QStringLiteral("保存项目为"), projectSaveFilter(),
+                                          fromGbk(doc.record().field(Field::ProjectName)), projectFolder(doc));
+    if (path.isEmpty())
+        prompter.message(Prompter::titleInformation(), QStringLiteral("未能保存项目！"), Prompter::Icon::Information);
+    return path;
+}
+
+bool reportFailure(const FileResult &result, Prompter &prompter)
+{
+    if (!result.ok)
+        prompter.error(result.message, Prompter::Icon::Warning);
+    return result.ok;
+}
+} // namespace
+
 bool save(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent)
 {
     QString path = doc.rememberedSavePath();
     if (path.isEmpty()) {
-        path = dialogs.saveFile(parent, QStringLiteral("保存项目为"), projectSaveFilter(),
-                                fromGbk(doc.record().field(Field::ProjectName)));
-        if (path.isEmpty()) {
-            prompter.message(Prompter::titleInformation(), QStringLiteral("未能保存项目！"), Prompter::Icon::Information);
+        path = askProjectPath(doc, prompter, dialogs, parent);
+        if (path.isEmpty())
             return false;
-        }
     }
-    const FileResult result = doc.save(path);
-    if (!result.ok) {
-        prompter.error(result.message, Prompter::Icon::Warning);
+    return reportFailure(doc.save(path), prompter);
+}
+
+bool saveAs(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent)
+{
+    const QString path = askProjectPath(doc, prompter, dialogs, parent);
+    if (path.isEmpty())
         return false;
-    }
-    return true;
+    return reportFailure(doc.saveAs(path), prompter);
 }
 
 bool queryClose(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent)
@@ -57,16 +83,11 @@ bool queryClose(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidg
         QString proposed = doc.title();
         if (proposed.endsWith(QLatin1String(" *")))
             proposed.chop(2);
-        path = dialogs.saveFile(parent, QStringLiteral("保存为"), allFilesFilter(), proposed);
+        path = dialogs.saveFile(parent, QStringLiteral("保存为"), allFilesFilter(), proposed, projectFolder(doc));
         if (path.isEmpty())
             return false;
     }
-    const FileResult result = doc.saveOnClose(path);
-    if (!result.ok) {
-        prompter.error(result.message, Prompter::Icon::Warning);
-        return false;
-    }
-    return true;
+    return reportFailure(doc.saveOnClose(path), prompter);
 }
 
 } // namespace ProjectCommands

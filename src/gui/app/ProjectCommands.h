@@ -19,9 +19,15 @@ namespace ProjectCommands {
 QString projectSaveFilter(); // "PCP file format(*.pcp) " / "All Files (*.*)"
 QString allFilesFilter();    // "所有文件 (*.*)"
 
+// Where the file dialogs of a project start: the folder of its file, or
+// empty for a project never saved.
+QString projectFolder(const CZelvanDoc &doc);
+
 // Ctrl+S: the remembered path without a dialog, otherwise "保存项目为".
 // Returns true when the project was written.
 bool save(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent);
+// "另存为": always the "保存项目为" dialog; the project then is the new file.
+bool saveAs(CZelvanDoc &doc, Prompter &prompter, FileDialogs &dialogs, QWidget *parent);
 
 // Before a project closes: true when it may close (saved, not modified, or
 // the user said No); false keeps it open (Cancel, a cancelled dialog or a

@@ -22,10 +22,12 @@ int main(int argc, char *argv[])
         app.installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
 
-    // The command line only decides whether the tip of the day may show; a
-    // project named on it is not opened.
-    const bool embedded = app.arguments().contains(QStringLiteral("-Embedding"))
-        || app.arguments().contains(QStringLiteral("-Automation"));
+    // "-Embedding" and "-Automation" (a start by another program) show no
+    // tip of the day; every other argument names a project to open, as a
+    // file manager passes it on a double-click.
+    const QStringList arguments = app.arguments().mid(1);
+    const bool embedded = arguments.contains(QStringLiteral("-Embedding"))
+        || arguments.contains(QStringLiteral("-Automation"));
 
     QSettings settings;
     zelvan::GuiPrompter prompter;
@@ -33,5 +35,8 @@ int main(int argc, char *argv[])
     zelvan::CZelvanApp zelvanApp(settings, prompter, dialogs);
     if (!zelvanApp.initInstance(!embedded))
         return 1;
+    for (const QString &argument : arguments)
+        if (!argument.startsWith(QLatin1Char('-')))
+            zelvanApp.openProjectFile(argument);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "gui/dialogs/AddVesselDialog.h"
 
 #include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/PageFields.h"
 
 #include "gui/widgets/Icons.h"
 #include "core/project/Prompter.h"
@@ -51,6 +52,8 @@ AddVesselDialog::AddVesselDialog(Prompter &prompter, QWidget *parent)
     connect(m_type, &QComboBox::currentIndexChanged, this, &AddVesselDialog::showTypePicture);
     m_type->setCurrentIndex(0);
     showTypePicture(0);
+    // Everything typed here ends up in the project file.
+    PageFields::refuseNonGbkIn(this);
 }
 
 void AddVesselDialog::showTypePicture(int index)

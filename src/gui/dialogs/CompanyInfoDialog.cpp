@@ -1,6 +1,7 @@
 #include "gui/dialogs/CompanyInfoDialog.h"
 
 #include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/PageFields.h"
 
 #include "core/project/Prompter.h"
 #include "core/project/TextCodec.h"
@@ -45,6 +46,8 @@ CompanyInfoDialog::CompanyInfoDialog(const CompanyInfo &current, Prompter &promp
     layout->addWidget(newGroup);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    // Everything typed here ends up in the project file.
+    PageFields::refuseNonGbkIn(this);
 }
 
 void CompanyInfoDialog::accept()

@@ -1,6 +1,7 @@
 #include "gui/dialogs/NewProjectDialog.h"
 
 #include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/PageFields.h"
 
 #include "gui/dialogs/AddVesselDialog.h"
 #include "core/project/Prompter.h"
@@ -40,6 +41,8 @@ NewProjectDialog::NewProjectDialog(Prompter &prompter, QWidget *parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    // Everything typed here ends up in the project file.
+    PageFields::refuseNonGbkIn(this);
 }
 
 void NewProjectDialog::accept()

@@ -1,6 +1,7 @@
 #include "gui/dialogs/QualificationLibraryDialog.h"
 
 #include "gui/widgets/ListEditController.h"
+#include "gui/widgets/PageFields.h"
 #include "gui/widgets/Icons.h"
 #include "core/project/Catalogues.h"
 
@@ -147,6 +148,8 @@ QualificationLibraryDialog::QualificationLibraryDialog(CZelvanDoc &doc, Prompter
     m_editor->setModifyWithoutSelectionMessage(QStringLiteral("所选记录为空,无法修改！"));
     m_editor->loadFromRecord();
     resize(1100, 680);
+    // Everything typed here ends up in the project file.
+    PageFields::refuseNonGbkIn(this);
 }
 
 } // namespace zelvan

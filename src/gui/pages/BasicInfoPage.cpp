@@ -17,8 +17,6 @@
 
 namespace zelvan {
 
-using PageFields::Marks;
-
 BasicInfoPage::BasicInfoPage(CZelvanDoc &doc, QWidget *parent)
     : QWidget(parent)
     , m_vesselName(new QLineEdit(this))
@@ -55,12 +53,12 @@ BasicInfoPage::BasicInfoPage(CZelvanDoc &doc, QWidget *parent)
     };
     addRow(QStringLiteral("容器型式:"), vesselType, 0);
     addRow(QStringLiteral("容器名称:"), m_vesselName, 1);
-    PageFields::bindEdit(doc, m_vesselName, PageFields::field(doc, Field::VesselName), Marks::Nothing);
+    PageFields::bindEdit(doc, m_vesselName, PageFields::field(doc, Field::VesselName));
 
     // Product number and category share a row; the other edits follow in
     // pairs, then the two dates.
     auto *productNumber = new QLineEdit(this);
-    PageFields::bindEdit(doc, productNumber, PageFields::field(doc, textFields[0].field), Marks::Nothing);
+    PageFields::bindEdit(doc, productNumber, PageFields::field(doc, textFields[0].field));
     addRow(QString::fromUtf16(textFields[0].label), productNumber, 0);
     addRow(QStringLiteral("容器类别:"), m_category, 1);
     int column = 0;
@@ -68,14 +66,14 @@ BasicInfoPage::BasicInfoPage(CZelvanDoc &doc, QWidget *parent)
         auto *edit = new QLineEdit(this);
         if (text.digits)
             PageFields::digitsOnly(edit);
-        PageFields::bindEdit(doc, edit, PageFields::field(doc, text.field), Marks::Nothing);
+        PageFields::bindEdit(doc, edit, PageFields::field(doc, text.field));
         addRow(QString::fromUtf16(text.label), edit, column);
         column = 1 - column;
     }
     const QDate created = PageFields::parseStoredDate(doc.record().field(Field::CreationTime).substr(0, 10));
-    PageFields::bindComboText(doc, m_category, PageFields::field(doc, Field::VesselCategory), Marks::Modified);
-    PageFields::bindDate(doc, m_start, PageFields::field(doc, Field::StartDate), Marks::Modified, created);
-    PageFields::bindDate(doc, m_finish, PageFields::field(doc, Field::FinishDate), Marks::Modified, created);
+    PageFields::bindComboText(doc, m_category, PageFields::field(doc, Field::VesselCategory));
+    PageFields::bindDate(doc, m_start, PageFields::field(doc, Field::StartDate), created);
+    PageFields::bindDate(doc, m_finish, PageFields::field(doc, Field::FinishDate), created);
     addRow(QStringLiteral("开工日期:"), m_start, column);
     column = 1 - column;
     addRow(QStringLiteral("完工日期:"), m_finish, column);

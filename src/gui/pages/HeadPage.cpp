@@ -17,8 +17,6 @@
 
 namespace zelvan {
 
-using PageFields::Marks;
-
 namespace {
 const char16_t *const kPictureErrors[] = {u"显示椭圆封头图片错误！", u"显示锥形封头图片错误！", u"显示法兰封头图片错误！",
                                           u"显示平盖封头图片错误！"};
@@ -56,14 +54,14 @@ HeadPage::HeadPage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
         picture->setStyleSheet(QStringLiteral("background: white;"));
     }
 
-    PageFields::bindComboText(doc, firstTypeList, PageFields::field(doc, Field::FirstHeadType), Marks::Modified);
-    PageFields::bindComboText(doc, firstMaterialList, PageFields::field(doc, Field::FirstHeadMaterial), Marks::Modified);
-    PageFields::bindEdit(doc, firstDiameterEdit, PageFields::field(doc, Field::FirstHeadInnerDiameter), Marks::Nothing);
-    PageFields::bindEdit(doc, firstThicknessEdit, PageFields::field(doc, Field::FirstHeadWallThickness), Marks::Nothing);
-    PageFields::bindComboIndex(doc, secondTypeList, PageFields::field(doc, Field::SecondHeadType), Marks::Modified);
-    PageFields::bindComboIndex(doc, secondMaterialList, PageFields::field(doc, Field::SecondHeadMaterial), Marks::Modified);
-    PageFields::bindEdit(doc, secondDiameterEdit, PageFields::field(doc, Field::SecondHeadInnerDiameter), Marks::Nothing);
-    PageFields::bindEdit(doc, secondThicknessEdit, PageFields::field(doc, Field::SecondHeadWallThickness), Marks::Nothing);
+    PageFields::bindComboText(doc, firstTypeList, PageFields::field(doc, Field::FirstHeadType));
+    PageFields::bindComboText(doc, firstMaterialList, PageFields::field(doc, Field::FirstHeadMaterial));
+    PageFields::bindEdit(doc, firstDiameterEdit, PageFields::field(doc, Field::FirstHeadInnerDiameter));
+    PageFields::bindEdit(doc, firstThicknessEdit, PageFields::field(doc, Field::FirstHeadWallThickness));
+    PageFields::bindComboIndex(doc, secondTypeList, PageFields::field(doc, Field::SecondHeadType));
+    PageFields::bindComboIndex(doc, secondMaterialList, PageFields::field(doc, Field::SecondHeadMaterial));
+    PageFields::bindEdit(doc, secondDiameterEdit, PageFields::field(doc, Field::SecondHeadInnerDiameter));
+    PageFields::bindEdit(doc, secondThicknessEdit, PageFields::field(doc, Field::SecondHeadWallThickness));
 
     // The picture follows the chosen type; a selection not in the list
     // (a stored text of another program version) shows none.

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 namespace zelvan {
 
@@ -94,7 +95,7 @@ NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     e.addRequired(outsideDiameterEdit, QStringLiteral("外径不能为空！"));
     e.addRequired(thicknessEdit, QStringLiteral("接管厚度不能为空！"));
     e.addRequired(lengthEdit, QStringLiteral("长度不能为空！"));
-    e.setExtraCheck([this](const QStringList &) { return rangeCheck(); });
+    e.setExtraCheck([this](const QStringList &) { return entryCheck(); });
     e.setRowComposer([this] { return composeRow(); });
     e.setRowLoader([this](const QStringList &row) { loadRow(row); });
     finishLayout();
@@ -123,7 +124,12 @@ void NozzlePage::applyLocationRule()
         if (centre < 0)
             quadrantList->addItem(fromGbk(Quadrants::word(Quadrant::Centre)), static_cast<int>(Quadrant::Centre));
     } else if (centre >= 0) {
+        // A nozzle moved off the head has no quadrant yet: removing the
+        // chosen "圆心处" must not leave another quadrant silently chosen.
+        const bool wasChosen = quadrantList->currentIndex() == centre;
         quadrantList->removeItem(centre);
+        if (wasChosen)
+            quadrantList->setCurrentIndex(-1);
     }
 }
 
@@ -138,8 +144,15 @@ void NozzlePage::applyQuadrantRule()
     elevationEdit->setEnabled(!atCentre);
 }
 
-QString NozzlePage::rangeCheck() const
+QString NozzlePage::entryCheck() const
 {
+    // The layout computes with both numbers; a text that is no number would
+    // place the nozzle at 0 without a word.
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+(\\.\\d*)?|\\.\\d+)\\s*$"));
+    if (!number.match(azimuthEdit->text()).hasMatch())
+        return QStringLiteral("方位坐标必须为数字！");
+    if (!number.match(elevationEdit->text()).hasMatch())
+        return QStringLiteral("标高必须为数字！");
     const long long a = leadingInt(toGbk(azimuthEdit->text()));
     const long long e = leadingInt(toGbk(elevationEdit->text()));
     const std::optional<NozzleLocation> location = selectedLocation();
@@ -155,6 +168,11 @@ QString NozzlePage::rangeCheck() const
             height += leadingInt(courses.cell(r, ShellCourseColumn::Height));
         if (a >= height || e >= height)
             return QStringLiteral("接管方位坐标或标高超过筒体总高度！请检查！");
+        // The layout unrolls the shell with the arcsine of distance over the
+        // radius of the first course, which has none beyond the radius.
+        const long long radius = courses.rowCount() > 0 ? leadingInt(courses.cell(0, ShellCourseColumn::Diameter)) / 2 : 0;
+        if (a > radius)
+            return QStringLiteral("方位坐标不能大于筒体半径！");
     }
     return QString();
 }

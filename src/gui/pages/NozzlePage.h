@@ -38,7 +38,7 @@ private:
     std::optional<Quadrant> selectedQuadrant() const;
     void applyLocationRule();
     void applyQuadrantRule();
-    QString rangeCheck() const;
+    QString entryCheck() const;
     QStringList composeRow() const;
     void loadRow(const QStringList &row);
 };

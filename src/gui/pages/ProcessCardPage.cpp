@@ -24,8 +24,6 @@
 
 namespace zelvan {
 
-using PageFields::Marks;
-
 namespace {
 
 // Forwards messages to the program's prompter and shows the progress texts
@@ -143,21 +141,20 @@ ProcessCardPage::ProcessCardPage(CZelvanDoc &doc, Prompter &prompter, QWidget *p
     const QList<ListField> minorWelds = ndtGroup(ProcessField::MinorWeldNdtMethod, ProcessField::MinorWeldNdtRatio,
                                                  ProcessField::MinorWeldNdtStandard, ProcessField::MinorWeldAcceptance);
 
-    // Bind every control to its field: edits write without marking, the
-    // drop-downs write and mark. When a list file is missing the page shows
+    // Bind every control to its field; each change marks the project. When a list file is missing the page shows
     // no stored values, and the record keeps them until the user edits.
     QList<QWidget *> allControls;
     for (const EditField &f : characteristics + others) {
-        PageFields::bindEdit(doc, f.edit, PageFields::process(doc, f.field), Marks::Nothing);
+        PageFields::bindEdit(doc, f.edit, PageFields::process(doc, f.field));
         allControls.append(f.edit);
     }
-    PageFields::bindPlainText(doc, heatTreatment, PageFields::process(doc, ProcessField::HeatTreatment), Marks::Nothing);
+    PageFields::bindPlainText(doc, heatTreatment, PageFields::process(doc, ProcessField::HeatTreatment));
     allControls.append(heatTreatment);
     const QList<ListField> lists = mainWelds + minorWelds
         + QList<ListField>{{u"主体材质:", ProcessField::MainMaterial, m_mainMaterial},
                            {u"容器外设:", ProcessField::ExternalForm, m_externalForm}};
     for (const ListField &f : lists) {
-        PageFields::bindComboText(doc, f.box, PageFields::process(doc, f.field), Marks::Modified);
+        PageFields::bindComboText(doc, f.box, PageFields::process(doc, f.field));
         allControls.append(f.box);
     }
     if (!opened.showStoredValues) {

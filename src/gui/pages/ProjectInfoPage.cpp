@@ -11,8 +11,6 @@
 
 namespace zelvan {
 
-using PageFields::Marks;
-
 ProjectInfoPage::ProjectInfoPage(CZelvanDoc &doc, QWidget *parent)
     : QWidget(parent)
     , m_name(new QLineEdit(this))
@@ -25,10 +23,10 @@ ProjectInfoPage::ProjectInfoPage(CZelvanDoc &doc, QWidget *parent)
     auto *saveDirectory = new QLineEdit(fromGbk(doc.record().field(Field::SaveDirectory)), this);
     auto *projectId = new QLineEdit(this);
 
-    PageFields::bindEdit(doc, m_name, PageFields::field(doc, Field::ProjectName), Marks::Nothing);
-    PageFields::bindEdit(doc, number, PageFields::field(doc, Field::ProjectNumber), Marks::Nothing);
-    PageFields::bindEdit(doc, m_manager, PageFields::field(doc, Field::ProjectManager), Marks::Modified);
-    PageFields::bindEdit(doc, owner, PageFields::field(doc, Field::ProjectOwner), Marks::Nothing);
+    PageFields::bindEdit(doc, m_name, PageFields::field(doc, Field::ProjectName));
+    PageFields::bindEdit(doc, number, PageFields::field(doc, Field::ProjectNumber));
+    PageFields::bindEdit(doc, m_manager, PageFields::field(doc, Field::ProjectManager));
+    PageFields::bindEdit(doc, owner, PageFields::field(doc, Field::ProjectOwner));
 
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);

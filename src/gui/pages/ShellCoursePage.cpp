@@ -22,8 +22,7 @@ ShellCoursePage::ShellCoursePage(CZelvanDoc &doc, Prompter &prompter, QWidget *p
     materialList->addItems(Catalogues::materials());
     materialList->setCurrentIndex(-1);
     // The type last chosen is remembered in the record (field 63).
-    PageFields::bindComboIndex(doc, typeList, PageFields::field(doc, Field::ShellCourseTypeSelection),
-                               PageFields::Marks::Nothing);
+    PageFields::bindComboIndex(doc, typeList, PageFields::field(doc, Field::ShellCourseTypeSelection));
 
     addEntry(0, 0, QStringLiteral("编号:"), numberEdit);
     addEntry(0, 1, QStringLiteral("筒节类型:"), typeList);

@@ -3,6 +3,7 @@
 #include "core/project/Prompter.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -25,7 +26,11 @@ GeneratedFilesDialog::GeneratedFilesDialog(const GeneratedFiles &files, Prompter
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setStyleSheet(QStringLiteral("QTreeWidget::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+    // Grid lines; a style sheet on the items replaces their whole look, so
+    // the selected row names its colours too or its text would vanish.
+    m_list->setStyleSheet(QStringLiteral(
+        "QTreeWidget::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
+        "QTreeWidget::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     m_list->setColumnWidth(0, 50);
     m_list->setColumnWidth(1, 300);
     m_list->setColumnWidth(2, 300);
@@ -62,7 +67,9 @@ void GeneratedFilesDialog::openSelected()
     }
     const int row = m_list->indexOfTopLevelItem(selected.constFirst());
     const QString path = m_files.entries.at(row).path();
-    if (!m_opener(path))
+    // A file deleted or moved since the export cannot be opened; the desktop
+    // would not always say so.
+    if (!QFileInfo(path).isFile() || !m_opener(path))
         m_prompter.message(Prompter::titleInformation(),
                            QStringLiteral("文件创建成功，但无法直接打开文件！可能原因：1.没有建立正确的文件关联；2.没有安装相应的程序\n若已安装相应的应用程序，请在该程序中打开该文件！"),
                            Prompter::Icon::None);

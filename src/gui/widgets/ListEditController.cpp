@@ -235,6 +235,12 @@ void ListEditController::appendRow(const QStringList &cells, const QList<QByteAr
     }
 }
 
+void ListEditController::replaceRow(int r, const QStringList &cells)
+{
+    for (int c = 0; c < m_list->columnCount(); ++c)
+        m_list->setItem(r, c, new QTableWidgetItem(cells.value(c)));
+}
+
 void ListEditController::copyBackToRecord()
 {
     Table &table = m_doc.record().table(m_table);
@@ -370,24 +376,33 @@ void ListEditController::update()
         updateInStore();
         return;
     }
-    // Checked before the old row is removed, so an update whose entries
-    // fail a check never loses the row being edited.
+    // Checked before anything changes, so an update whose entries fail a
+    // check never loses the row being edited; the page stays in modify
+    // mode so the user can correct the entry and press "保存" again.
     m_doc.setModifiedFlag(true);
     const QStringList row = composeRow();
     const QString failed = firstFailedCheck(row);
-    const QList<int> selected = selectedRows();
-    const int capacity = m_doc.record().table(m_table).capacity();
-    if (failed.isEmpty() && selected.isEmpty() && m_list->rowCount() >= capacity) {
-        m_prompter.message(info(), capacityMessage(capacity), Prompter::Icon::Warning);
-    } else if (failed.isEmpty()) {
-        if (!selected.isEmpty())
-            m_list->removeRow(selected.first());
-        appendRow(row);
-        copyBackToRecord();
-        m_prompter.message(info(), QStringLiteral("数据添加成功！"), Prompter::Icon::None);
-    } else {
+    if (!failed.isEmpty()) {
         m_prompter.message(info(), failed, Prompter::Icon::None);
+        return;
     }
+    const QList<int> selected = selectedRows();
+    if (selected.isEmpty()) {
+        // The selection was cleared while modifying: the entries become a
+        // new row, as "添加" would make them.
+        const int capacity = m_doc.record().table(m_table).capacity();
+        if (m_list->rowCount() >= capacity) {
+            m_prompter.message(info(), capacityMessage(capacity), Prompter::Icon::Warning);
+            return;
+        }
+        appendRow(row);
+    } else {
+        // The row keeps its place: the order of courses and plates is the
+        // order of the layout drawing and of its heat numbers.
+        replaceRow(selected.first(), row);
+    }
+    copyBackToRecord();
+    m_prompter.message(info(), QStringLiteral("数据添加成功！"), Prompter::Icon::None);
     setModifying(false);
 }
 

@@ -111,6 +111,7 @@ private:
     bool tableFull() const;
     void updateInStore();
     void appendRow(const QStringList &cells, const QList<QByteArray> &stored = {});
+    void replaceRow(int row, const QStringList &cells);
     void copyBackToRecord();
     QList<int> selectedRows() const;
     void setModifying(bool modifying);

@@ -9,6 +9,14 @@
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QToolTip>
+#include <QValidator>
+#include <QCoreApplication>
+
+#include <algorithm>
 
 namespace zelvan {
 namespace PageFields {
@@ -24,26 +32,123 @@ TextAccess process(CZelvanDoc &doc, ProcessField f)
 }
 
 namespace {
-void markIf(CZelvanDoc &doc, Marks marks)
+// Stores the text and marks the project when the stored bytes change; a
+// change that leaves them as they were (or loading) marks nothing.
+void store(CZelvanDoc &doc, const TextAccess &text, std::string value)
 {
-    if (marks == Marks::Modified)
-        doc.setModifiedFlag(true);
+    if (text() == value)
+        return;
+    text() = std::move(value);
+    doc.setModifiedFlag(true);
 }
+
+void explainRefusal(QWidget *field)
+{
+    const QString message = nonGbkMessage();
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), message, field);
+    // The pages sit in the main window: its status bar says it too, for a
+    // few seconds (a dialog has the tooltip only).
+    if (auto *main = qobject_cast<QMainWindow *>(field->window()))
+        main->statusBar()->showMessage(message, 5000);
+}
+
+// Drops what GBK cannot hold from whatever is typed or pasted.
+class GbkValidator : public QValidator {
+public:
+    explicit GbkValidator(QLineEdit *edit) : QValidator(edit), m_edit(edit) {}
+
+    State validate(QString &input, int &pos) const override
+    {
+        const QString kept = withoutNonGbk(input);
+        if (kept.size() != input.size()) {
+            pos = std::max(0, std::min<int>(int(kept.size()), pos - int(input.size() - kept.size())));
+            input = kept;
+            explainRefusal(m_edit);
+        }
+        return Acceptable;
+    }
+
+private:
+    QLineEdit *m_edit;
+};
 } // namespace
 
-void bindEdit(CZelvanDoc &doc, QLineEdit *edit, TextAccess text, Marks marks)
+QString nonGbkMessage()
+{
+    return QStringLiteral("该字符无法保存（GBK编码不支持）");
+}
+
+QString withoutNonGbk(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    std::string scratch;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            kept.append(c);
+            continue;
+        }
+        // A character outside the basic plane comes as a surrogate pair,
+        // and GBK holds none of them.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (utf8ToGbkStrict(QString(c).toStdString(), scratch))
+            kept.append(c);
+    }
+    return kept;
+}
+
+void refuseNonGbk(QLineEdit *edit)
+{
+    // A field with a validator of its own (digits only) takes no such
+    // character anyway.
+    if (!edit->validator())
+        edit->setValidator(new GbkValidator(edit));
+}
+
+void refuseNonGbk(QPlainTextEdit *edit)
+{
+    if (edit->property("zelvanRefusesNonGbk").toBool())
+        return;
+    edit->setProperty("zelvanRefusesNonGbk", true);
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
+        const QString text = edit->toPlainText();
+        const QString kept = withoutNonGbk(text);
+        if (kept.size() == text.size())
+            return;
+        const int cursor = edit->textCursor().position() - int(text.size() - kept.size());
+        edit->setPlainText(kept);
+        QTextCursor at = edit->textCursor();
+        at.setPosition(std::clamp(cursor, 0, int(kept.size())));
+        edit->setTextCursor(at);
+        explainRefusal(edit);
+    });
+}
+
+void refuseNonGbkIn(QWidget *root)
+{
+    for (QLineEdit *edit : root->findChildren<QLineEdit *>())
+        refuseNonGbk(edit);
+    for (QPlainTextEdit *edit : root->findChildren<QPlainTextEdit *>())
+        refuseNonGbk(edit);
+}
+
+void bindEdit(CZelvanDoc &doc, QLineEdit *edit, TextAccess text)
 {
     {
         const QSignalBlocker blocker(edit);
         edit->setText(fromGbk(text()));
     }
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [&doc, text, marks](const QString &value) {
-        text() = toGbk(value);
-        markIf(doc, marks);
+    refuseNonGbk(edit);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [&doc, text](const QString &value) {
+        store(doc, text, toGbk(value));
     });
 }
 
-void bindPlainText(CZelvanDoc &doc, QPlainTextEdit *edit, TextAccess text, Marks marks)
+void bindPlainText(CZelvanDoc &doc, QPlainTextEdit *edit, TextAccess text)
 {
     {
         const QSignalBlocker blocker(edit);
@@ -52,29 +157,30 @@ void bindPlainText(CZelvanDoc &doc, QPlainTextEdit *edit, TextAccess text, Marks
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         edit->setPlainText(shown);
     }
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&doc, edit, text, marks] {
+    // Connected first, so the binding below stores the text already cleaned.
+    refuseNonGbk(edit);
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&doc, edit, text] {
         QString value = edit->toPlainText();
         value.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        text() = toGbk(value);
-        markIf(doc, marks);
+        store(doc, text, toGbk(value));
     });
 }
 
-void bindComboText(CZelvanDoc &doc, QComboBox *box, TextAccess text, Marks marks)
+void bindComboText(CZelvanDoc &doc, QComboBox *box, TextAccess text)
 {
     {
         const QSignalBlocker blocker(box);
         box->setCurrentIndex(box->findText(fromGbk(text()), Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
-    QObject::connect(box, &QComboBox::activated, box, [&doc, box, text, marks](int index) {
+    QObject::connect(box, &QComboBox::activated, box, [&doc, box, text](int index) {
         if (index < 0)
             return;
         text() = toGbk(box->itemText(index));
-        markIf(doc, marks);
+        doc.setModifiedFlag(true);
     });
 }
 
-void bindComboIndex(CZelvanDoc &doc, QComboBox *box, TextAccess text, Marks marks)
+void bindComboIndex(CZelvanDoc &doc, QComboBox *box, TextAccess text)
 {
     {
         const QSignalBlocker blocker(box);
@@ -83,11 +189,11 @@ void bindComboIndex(CZelvanDoc &doc, QComboBox *box, TextAccess text, Marks mark
         const int index = QString::fromStdString(stored).toInt(&ok);
         box->setCurrentIndex(ok && index >= 0 && index < box->count() ? index : -1);
     }
-    QObject::connect(box, &QComboBox::activated, box, [&doc, text, marks](int index) {
+    QObject::connect(box, &QComboBox::activated, box, [&doc, text](int index) {
         if (index < 0)
             return;
         text() = std::to_string(index);
-        markIf(doc, marks);
+        doc.setModifiedFlag(true);
     });
 }
 
@@ -101,7 +207,7 @@ QDate parseStoredDate(const std::string &text)
     return QDate(year, month, day);
 }
 
-void bindDate(CZelvanDoc &doc, QDateEdit *edit, TextAccess text, Marks marks, const QDate &fallback)
+void bindDate(CZelvanDoc &doc, QDateEdit *edit, TextAccess text, const QDate &fallback)
 {
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -110,9 +216,8 @@ void bindDate(CZelvanDoc &doc, QDateEdit *edit, TextAccess text, Marks marks, co
         const QDate stored = parseStoredDate(text());
         edit->setDate(stored.isValid() ? stored : (fallback.isValid() ? fallback : QDate::currentDate()));
     }
-    QObject::connect(edit, &QDateEdit::dateChanged, edit, [&doc, text, marks](const QDate &date) {
-        text() = formatDate(date.year(), date.month(), date.day());
-        markIf(doc, marks);
+    QObject::connect(edit, &QDateEdit::dateChanged, edit, [&doc, text](const QDate &date) {
+        store(doc, text, formatDate(date.year(), date.month(), date.day()));
     });
 }
 

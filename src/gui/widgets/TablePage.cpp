@@ -1,5 +1,7 @@
 #include "gui/widgets/TablePage.h"
 
+#include "gui/widgets/PageFields.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,6 +45,8 @@ void TablePage::finishLayout(const QList<QWidget *> &extraButtons)
     layout->addLayout(entries);
     layout->addLayout(buttons);
     layout->addWidget(m_editor->list(), 1);
+    // The entries become rows of the project file.
+    PageFields::refuseNonGbkIn(this);
     m_editor->loadFromRecord();
 }
 

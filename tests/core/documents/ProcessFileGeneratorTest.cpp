@@ -104,6 +104,7 @@ TEST_F(GeneratorFixture, AnsweringNoWritesNothing)
 
 TEST_F(GeneratorFixture, BothFilesAreWrittenWithTheirProgressTexts)
 {
+    prompter.answerYes();
     const auto result = run();
     EXPECT_NE(result.status, ExportResult::Status::Refused);
     EXPECT_EQ(result.files.entries.size(), 2);
@@ -126,6 +127,7 @@ TEST_F(GeneratorFixture, BothFilesAreWrittenWithTheirProgressTexts)
 
 TEST_F(GeneratorFixture, AnOutputDirectoryReplacesTheProjectDirectory)
 {
+    prompter.answerYes();
     QTemporaryDir other;
     ProcessFileGenerator generator(record, company, prompter);
     generator.setOutputDirectory(other.path());
@@ -137,6 +139,7 @@ TEST_F(GeneratorFixture, AnOutputDirectoryReplacesTheProjectDirectory)
 
 TEST_F(GeneratorFixture, AMissingProcessDiagramEndsTheFullFileWithItsMessage)
 {
+    prompter.answerYes();
     program.remove(QStringLiteral("工序图/工序图-鞍座式.JPG"));
     const auto result = run();
     ASSERT_EQ(prompter.entries.size(), 2);
@@ -201,6 +204,7 @@ TEST_F(GeneratorFixture, AMissingAssemblyPictureKeepsThePreviousFullFileAndStill
 
 TEST_F(GeneratorFixture, WhenTheLayerCannotStartNoFileIsWritten)
 {
+    prompter.answerYes();
     WordDocument::setStartFailureForTesting(true);
     const auto result = run();
     WordDocument::setStartFailureForTesting(false);

@@ -372,11 +372,17 @@ class ProcessFileDocx(unittest.TestCase):
         document = docx.Document(os.path.join(out, "P1-储罐-产品工艺文件.doc"))
         self.assertEqual(document.tables[0].cell(2, 1).text, "未  知")
 
-    def test_unsaved_project_is_refused(self):
-        result = self.run_cli("process-file", self.project("unsaved"))
-        self.assertEqual(result.returncode, 1)
-        self.assertIn("导出Word前请先保存项目！", result.stderr)
-        self.assertNotIn("即将导出为Word文件", result.stderr)
+    def test_a_project_never_saved_is_written_beside_its_file(self):
+        # Field 2 is empty, but the tool knows where the file is: as in the
+        # program, an opened project's directory is the file's own.
+        folder = os.path.join(self.tmp, "never-saved")
+        os.makedirs(folder)
+        project = os.path.join(folder, "unsaved.pcp")
+        shutil.copy(self.project("unsaved"), project)
+        result = self.run_cli("process-file", project)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertNotIn("导出Word前请先保存项目！", result.stderr)
+        self.assertTrue(os.path.isfile(os.path.join(os.path.dirname(project), "P1-储罐-产品工艺文件.doc")))
 
     def test_unsafe_vessel_name_is_refused(self):
         result, out = self.generate("unsafe", fields={"10": "../罐"})

@@ -184,13 +184,13 @@ class WeldingCardsDocx(unittest.TestCase):
         self.assertNotIn("已删除", everything)
 
     def test_refusals(self):
-        # --out-dir stands in for the project directory; without it the
-        # never-saved project is refused after the question.
-        unsaved = self.run_cli("welding-cards", self.project("unsaved2", [CARD_1]))
-        self.assertEqual(unsaved.returncode, 1)
-        lines = unsaved.stderr.strip().splitlines()
-        self.assertIn("即将导出为Word文件，是否继续？", lines[-2])
-        self.assertIn("导出Word前请先保存项目！", lines[-1])
+        # A project whose field 2 is empty is written beside its own file, as
+        # the program does once it has opened the file.
+        never_saved = self.project("unsaved2", [CARD_1])
+        beside = self.run_cli("welding-cards", never_saved)
+        self.assertEqual(beside.returncode, 0, beside.stderr)
+        self.assertNotIn("导出Word前请先保存项目！", beside.stderr)
+        self.assertTrue(os.path.isfile(os.path.join(os.path.dirname(never_saved), "P1-罐-焊接工艺卡.doc")))
         empty, out = self.export("nocards", [])
         self.assertEqual(empty.returncode, 1)
         self.assertIn("焊接工艺卡内容为空，无法导出！", empty.stderr)

@@ -123,7 +123,9 @@ class LayoutEzdxf(unittest.TestCase):
         path = os.path.join(self.tmp, name + ".json")
         with open(path, "w", encoding="utf-8") as f:
             json.dump(p, f, ensure_ascii=False)
-        pcp = os.path.join(self.tmp, name + ".pcp")
+        # The tool writes beside the project file given, as the program does
+        # with an opened project.
+        pcp = os.path.join(directory, name + ".pcp")
         r = self.cli("from-json", path, pcp)
         self.assertEqual(r.returncode, 0, r.stderr)
         return pcp, directory
@@ -337,14 +339,14 @@ class LayoutEzdxf(unittest.TestCase):
         r = self.cli("layout", pcp)
         self.assertEqual(r.returncode, 1)
         self.assertIn("板材数为零，无法生成排版图！", r.stderr)
-        self.assertEqual(os.listdir(directory), [])
+        self.assertEqual([n for n in os.listdir(directory) if not n.endswith(".pcp")], [])
 
         pcp, directory = self.project("type2", VERTICAL, fields={"9": "2"})
         r = self.cli("layout", pcp)
         self.assertEqual(r.returncode, 1)
         self.assertIn("容器型式错误！", r.stderr)
         # Refused before the file is created: nothing replaces an earlier drawing.
-        self.assertEqual(os.listdir(directory), [])
+        self.assertEqual([n for n in os.listdir(directory) if not n.endswith(".pcp")], [])
 
         r = self.cli("layout", pcp, "--prepared-date", "2024-13-40")
         self.assertEqual(r.returncode, 1)
@@ -354,7 +356,7 @@ class LayoutEzdxf(unittest.TestCase):
         r = self.cli("layout", pcp)
         self.assertEqual(r.returncode, 1)
         self.assertIn("筒节总高度为零，无法生成排版图！", r.stderr)
-        self.assertEqual(os.listdir(directory), [])
+        self.assertEqual([n for n in os.listdir(directory) if not n.endswith(".pcp")], [])
 
     def test_out_dir_and_stand_in_report(self):
         nozzles = VERTICAL["nozzles"] + [nozzle("X1", "50", "左封头", "一轴内100", "100", "57")]
@@ -364,7 +366,7 @@ class LayoutEzdxf(unittest.TestCase):
         r = self.cli("layout", pcp, "--out-dir", out)
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertIn("X1", r.stderr)
-        self.assertEqual(os.listdir(directory), [])
+        self.assertEqual([n for n in os.listdir(directory) if not n.endswith(".pcp")], [])
         doc = ezdxf.readfile(os.path.join(out, "示例工程-立式储罐-排版图.dxf"))
         self.assertEqual(len(doc.audit().errors), 0)
 

@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QHeaderView>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace zelvan;
@@ -316,20 +318,76 @@ TEST(GeneratedFiles, MessagesAndOpening)
     empty.openSelected();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("文件列表为空，无法打开文件！"));
 
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
     GeneratedFiles files;
     files.kind = "2";
-    files.add(QStringLiteral("P-V-产品工艺文件.doc"), "/tmp/x/");
-    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), "/tmp/x/");
+    files.add(QStringLiteral("P-V-产品工艺文件.doc"), folder);
+    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), folder);
+    for (const auto &entry : files.entries) {
+        QFile f(entry.path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
     GeneratedFilesDialog dialog(files, prompter);
     EXPECT_EQ(dialog.list()->topLevelItemCount(), 2);
     EXPECT_EQ(dialog.list()->topLevelItem(1)->text(0), "2");
     EXPECT_EQ(dialog.list()->headerItem()->text(2), QStringLiteral("所在目录"));
     dialog.openSelected();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("请选择想要打开的文件！"));
-    QString opened;
-    dialog.setOpener([&](const QString &path) { opened = path; return false; });
+
+    const QString cannotOpen = QStringLiteral("文件创建成功，但无法直接打开文件！可能原因：1.没有建立正确的文件关联；"
+                                              "2.没有安装相应的程序\n若已安装相应的应用程序，请在该程序中打开该文件！");
+    QStringList opened;
+    bool desktopOpens = false;
+    dialog.setOpener([&](const QString &path) { opened.append(path); return desktopOpens; });
     dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    // The desktop refuses: the long message.
+    prompter.clear();
     dialog.openSelected();
-    EXPECT_EQ(opened, QStringLiteral("/tmp/x/P-V-产品工艺文件-筒体部分.doc"));
-    EXPECT_TRUE(prompter.lastText().startsWith(QStringLiteral("文件创建成功，但无法直接打开文件！")));
+    EXPECT_EQ(opened, QStringList{folder + QStringLiteral("P-V-产品工艺文件-筒体部分.doc")});
+    EXPECT_EQ(prompter.texts(), QStringList{cannotOpen});
+    // The desktop opens it: nothing to say.
+    prompter.clear();
+    desktopOpens = true;
+    dialog.openSelected();
+    EXPECT_TRUE(prompter.entries.isEmpty());
+    // The file was deleted since the export: the same message, although the
+    // desktop would have reported success.
+    ASSERT_TRUE(QFile::remove(files.entries[1].path()));
+    opened.clear();
+    dialog.openSelected();
+    EXPECT_EQ(prompter.texts(), QStringList{cannotOpen});
+    EXPECT_EQ(prompter.entries.last().title, QStringLiteral("提示"));
+}
+
+// The list's grid lines come from a style sheet; the selected row must still
+// be drawn as selected, with its text readable on it.
+TEST(GeneratedFiles, TheSelectedRowStaysLegible)
+{
+    RecordingPrompter prompter;
+    GeneratedFiles files;
+    files.add(QStringLiteral("P-V-产品工艺文件.doc"), "/tmp/x/");
+    files.add(QStringLiteral("P-V-产品工艺文件-筒体部分.doc"), "/tmp/x/");
+    GeneratedFilesDialog dialog(files, prompter);
+    dialog.show();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(1));
+    QCoreApplication::processEvents();
+    const QImage image = dialog.list()->viewport()->grab().toImage();
+    const QRect row = dialog.list()->visualItemRect(dialog.list()->topLevelItem(1));
+    const QRect unselected = dialog.list()->visualItemRect(dialog.list()->topLevelItem(0));
+    ASSERT_FALSE(row.isEmpty());
+    // The background of the selected row (its empty right end) differs from
+    // the unselected row's, and the row holds pixels of another colour: text.
+    const QPoint blank(row.right() - 3, row.center().y());
+    const QColor selectedBackground = image.pixelColor(blank);
+    EXPECT_NE(selectedBackground, image.pixelColor(QPoint(blank.x(), unselected.center().y())));
+    int textPixels = 0;
+    const QRect name(dialog.list()->header()->sectionPosition(1), row.top() + 2, 150, row.height() - 4);
+    for (int x = name.left(); x < name.right(); ++x)
+        for (int y = name.top(); y < name.bottom(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.lightness() - selectedBackground.lightness()) > 80)
+                ++textPixels;
+        }
+    EXPECT_GT(textPixels, 20);
 }

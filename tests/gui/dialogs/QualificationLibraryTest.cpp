@@ -76,6 +76,7 @@ TEST(QualificationLibrary, ModifyMessageUsesAnAsciiCommaAndCapacityIs180)
     doc.record().table(TableId::Qualifications).setCell(0, 1, "2010-11-23");
     dialog.editor().loadFromRecord();
     dialog.editor().list()->selectRow(0);
+    prompter.answerYes();
     dialog.editor().modify();
     EXPECT_EQ(dialog.dateEdit->date(), QDate(2010, 11, 23));
 }

@@ -9,6 +9,8 @@
 #include "gui/pages/PageHost.h"
 #include "gui/pages/ProjectInfoPage.h"
 #include "gui/pages/ShellCoursePage.h"
+#include "core/drawing/LayoutGeometry.h"
+#include "core/drawing/LayoutInputs.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/TextCodec.h"
 
@@ -97,6 +99,38 @@ TEST_F(PageFixture, ShellCourseTypeSelectionAndChecks)
     EXPECT_EQ(other.typeList->currentIndex(), -1);
 }
 
+// Correcting a course keeps the stack in order: course i still carries the
+// heat number of plate i on the layout drawing.
+TEST_F(PageFixture, CorrectingACourseKeepsItsPlaceAndItsHeatNumber)
+{
+    doc.record().table(TableId::ShellCourses).assignRows({{"1", gbk("圆筒形"), "1000", "12", "1200", "16MnR"},
+                                                          {"2", gbk("圆筒形"), "1500", "12", "1200", "16MnR"},
+                                                          {"3", gbk("圆筒形"), "800", "12", "1200", "16MnR"}});
+    doc.record().table(TableId::Plates).assignRows({{"1", "16MnR", "H-1", "6000", "1800", "12", "1"},
+                                                    {"2", "16MnR", "H-2", "6000", "1800", "12", "1"},
+                                                    {"3", "16MnR", "H-3", "6000", "1800", "12", "1"}});
+    ShellCoursePage page(doc, prompter);
+    page.editor().list()->selectRow(1);
+    prompter.answerYes();
+    page.editor().modify();
+    page.heightEdit->setText("1600");
+    prompter.answerYes();
+    page.editor().update();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
+
+    const Table &courses = doc.record().table(TableId::ShellCourses);
+    ASSERT_EQ(courses.countText(), "3");
+    EXPECT_EQ((std::vector<std::string>{courses.cell(0, 0), courses.cell(1, 0), courses.cell(2, 0)}),
+              (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ((std::vector<std::string>{courses.cell(0, 2), courses.cell(1, 2), courses.cell(2, 2)}),
+              (std::vector<std::string>{"1000", "1600", "800"}));
+    const LayoutInputs inputs = LayoutInputs::fromRecord(doc.record());
+    const LayoutGeometry geometry(inputs, VesselType::Vertical);
+    EXPECT_EQ(geometry.length(), 3400);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(geometry.heatNumber(i), "H-" + std::to_string(i + 1)) << i;
+}
+
 TEST_F(PageFixture, NozzleLocationsByVesselTypeAndOneCentreItem)
 {
     NozzlePage vertical(doc, prompter);
@@ -139,6 +173,56 @@ TEST_F(PageFixture, NozzleRangeBoundaries)
     EXPECT_EQ(doc.record().table(TableId::Nozzles).cell(1, NozzleColumn::Azimuth), gbk("三轴内100"));
 }
 
+// The entries the layout computes with: numbers, and a shell distance the
+// arcsine can take (first course 1200 wide, so radius 600; courses 2500 high).
+TEST_F(PageFixture, NozzleNumbersAndTheShellRadius)
+{
+    struct Case {
+        const char *what;
+        int location, quadrant;
+        const char *azimuth, *elevation;
+        const char16_t *expected;
+    };
+    const Case cases[] = {
+        {"elevation not a number", 0, 0, "100", "abc", u"标高必须为数字！"},
+        {"elevation with a unit", 0, 0, "100", "1200mm", u"标高必须为数字！"},
+        {"azimuth not a number", 0, 0, "1a", "100", u"方位坐标必须为数字！"},
+        {"head nozzle, elevation not a number", 1, 0, "100", "x", u"标高必须为数字！"},
+        {"shell distance beyond the radius", 0, 1, "601", "100", u"方位坐标不能大于筒体半径！"},
+        {"shell distance at the radius", 0, 1, "600", "100", u"数据添加成功！"},
+        {"decimal elevation", 0, 2, "10", "1200.5", u"数据添加成功！"},
+        {"height still checked first", 0, 1, "2500", "100", u"接管方位坐标或标高超过筒体总高度！请检查！"},
+        {"head distance is bounded by the head", 1, 0, "599", "10", u"数据添加成功！"},
+    };
+    NozzlePage page(doc, prompter);
+    for (const Case &c : cases) {
+        fillNozzle(page, c.location, c.quadrant, QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
+        page.editor().add();
+        EXPECT_EQ(prompter.lastText(), QString::fromUtf16(c.expected)) << c.what;
+    }
+    EXPECT_EQ(doc.record().table(TableId::Nozzles).countText(), "3");
+}
+
+TEST_F(PageFixture, LeavingTheHeadCentreLeavesNoQuadrantChosen)
+{
+    NozzlePage page(doc, prompter);
+    fillNozzle(page, 1, 4, "", "");
+    EXPECT_EQ(page.quadrantList->currentText(), QStringLiteral("圆心处"));
+    EXPECT_FALSE(page.azimuthEdit->isEnabled());
+    page.locationList->setCurrentIndex(0);
+    EXPECT_EQ(page.quadrantList->count(), 4);
+    EXPECT_EQ(page.quadrantList->currentIndex(), -1);
+    EXPECT_TRUE(page.azimuthEdit->isEnabled());
+    EXPECT_TRUE(page.elevationEdit->isEnabled());
+    page.editor().add();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("方位坐标象限不能为空!"));
+    EXPECT_EQ(doc.record().table(TableId::Nozzles).countText(), "");
+    // A quadrant other than the centre survives the same switch.
+    fillNozzle(page, 1, 2, "10", "10");
+    page.locationList->setCurrentIndex(0);
+    EXPECT_EQ(page.quadrantList->currentText(), QStringLiteral("三轴内"));
+}
+
 TEST_F(PageFixture, NozzleCheckOrderAndCentreQuadrant)
 {
     NozzlePage page(doc, prompter);
@@ -170,6 +254,7 @@ TEST_F(PageFixture, NozzleModifySplitsTheQuadrantWord)
     doc.record().table(TableId::Nozzles).assignRows({row});
     NozzlePage page(doc, prompter);
     page.editor().list()->selectRow(0);
+    prompter.answerYes();
     page.editor().modify();
     EXPECT_EQ(page.locationList->currentText(), QStringLiteral("下封头"));
     EXPECT_EQ(page.quadrantList->count(), 5);
@@ -192,9 +277,11 @@ TEST_F(PageFixture, HeadPageStoresTextsAndIndexesAndKeepsHiddenValues)
     EXPECT_TRUE(page.secondGroup->isHidden());
     EXPECT_EQ(doc.record().field(Field::FirstHeadType), gbk("球形封头"));
 
+    EXPECT_FALSE(doc.isModified());
     page.firstDiameterEdit->setText("1400");
     EXPECT_EQ(doc.record().field(Field::FirstHeadInnerDiameter), "1400");
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());
+    doc.setModifiedFlag(false);
     choose(page.firstTypeList, 1);
     EXPECT_EQ(doc.record().field(Field::FirstHeadType), gbk("锥形封头"));
     EXPECT_TRUE(doc.isModified());
@@ -205,18 +292,18 @@ TEST_F(PageFixture, HeadPageStoresTextsAndIndexesAndKeepsHiddenValues)
     EXPECT_EQ(doc.record().field(Field::SecondHeadInnerDiameter), "1000");
 }
 
-TEST_F(PageFixture, InformationPagesMarkOnlyWhatTheyShould)
+TEST_F(PageFixture, InformationPagesStoreAtOnceAndChoicesMark)
 {
     ProjectInfoPage info(doc);
     BasicInfoPage basic(doc);
+    EXPECT_FALSE(doc.isModified());
     info.projectNameEdit()->setText(QStringLiteral("新名称"));
     basic.vesselNameEdit()->setText(QStringLiteral("新容器"));
     EXPECT_EQ(doc.record().field(Field::ProjectName), gbk("新名称"));
     EXPECT_EQ(doc.record().field(Field::VesselName), gbk("新容器"));
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(doc.title(), "P1");
-    info.managerEdit()->setText(QStringLiteral("王工"));
     EXPECT_TRUE(doc.isModified());
+    // Editing the project name does not rename the window.
+    EXPECT_EQ(doc.title(), "P1 *");
 
     doc.setModifiedFlag(false);
     choose(basic.categoryList(), 2);

@@ -64,12 +64,14 @@ TEST_F(ProcessCardFixture, ListsAreFilledAndStoredValuesShown)
     EXPECT_EQ(doc.record().process(ProcessField::MainMaterial), gbk("不存在的材质"));
 }
 
-TEST_F(ProcessCardFixture, ChecksAreStoredWhenTheListLosesFocusAndEditsDoNotMark)
+TEST_F(ProcessCardFixture, ChecksAreStoredWhenTheListLosesFocusAndEditsMark)
 {
     ProcessCardPage page(doc, prompter);
+    EXPECT_FALSE(doc.isModified());
     page.innerDiameterEdit()->setText("1400");
     EXPECT_EQ(doc.record().process(ProcessField::InnerDiameter), "1400");
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.isModified());
+    doc.setModifiedFlag(false);
     page.mainMaterialList()->setCurrentIndex(9);
     emit page.mainMaterialList()->activated(9);
     EXPECT_EQ(doc.record().process(ProcessField::MainMaterial), "16MnR");

@@ -103,16 +103,18 @@ TEST_F(PlateFixture, DeleteMessagesAndLastRowStoresZero)
     EXPECT_EQ(prompter.lastText(), QStringLiteral("是否删除选定记录？"));
     EXPECT_EQ(page->editor().rows().size(), 2);
     select(0);
+    prompter.answerYes();
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据删除成功！"));
     expectRecordEqualsList();
     EXPECT_EQ(page->editor().rows().first().first(), "2");
     select(0);
+    prompter.answerYes();
     page->editor().remove();
     EXPECT_EQ(doc.record().table(TableId::Plates).countText(), "0");
 }
 
-TEST_F(PlateFixture, ModifyThenUpdateMovesTheRowToTheEnd)
+TEST_F(PlateFixture, ModifyThenUpdateReplacesTheRowInPlace)
 {
     addPlate("1", "H-01");
     addPlate("2", "H-02");
@@ -125,48 +127,70 @@ TEST_F(PlateFixture, ModifyThenUpdateMovesTheRowToTheEnd)
     page->editor().modify();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("是否修改选定记录？"));
     EXPECT_FALSE(page->editor().isModifying());
-    select(0);
+    select(1);
+    prompter.answerYes();
     page->editor().modify();
     EXPECT_TRUE(page->editor().isModifying());
     EXPECT_TRUE(page->editor().saveButton()->isEnabled());
     EXPECT_FALSE(page->editor().addButton()->isEnabled());
     EXPECT_FALSE(page->editor().deleteButton()->isEnabled());
-    EXPECT_EQ(page->heatNumberEdit->text(), "H-01");
+    EXPECT_EQ(page->heatNumberEdit->text(), "H-02");
     EXPECT_EQ(page->materialList->currentText(), "16MnR");
     page->heatNumberEdit->setText("H-99");
+    prompter.answerYes();
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_FALSE(page->editor().isModifying());
+    // The plate stays second: plate i labels shell course i.
     const QList<QStringList> rows = page->editor().rows();
     ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows.at(0).at(0), "2");
-    EXPECT_EQ(rows.at(2).at(2), "H-99");
+    EXPECT_EQ((QStringList{rows.at(0).at(0), rows.at(1).at(0), rows.at(2).at(0)}), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ((QStringList{rows.at(0).at(2), rows.at(1).at(2), rows.at(2).at(2)}), (QStringList{"H-01", "H-99", "H-03"}));
     expectRecordEqualsList();
+    EXPECT_EQ(doc.record().table(TableId::Plates).cell(1, 2), "H-99");
+    EXPECT_EQ(doc.record().table(TableId::Plates).countText(), "3");
 }
 
-TEST_F(PlateFixture, FailedUpdateKeepsTheRowAndClearedSelectionAdds)
+TEST_F(PlateFixture, RefusedUpdateKeepsTheRowAndStaysInModifyMode)
 {
     addPlate("1", "H-01");
     addPlate("2", "H-02");
     select(1);
+    prompter.answerYes();
     page->editor().modify();
     page->heatNumberEdit->clear();
+    prompter.answerYes();
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("炉批号不能为空！"));
     EXPECT_EQ(page->editor().rows().size(), 2);
     EXPECT_EQ(page->editor().rows().at(1).at(2), "H-02");
     expectRecordEqualsList();
+    // Still modifying: the user corrects the field and saves again.
+    EXPECT_TRUE(page->editor().isModifying());
+    EXPECT_TRUE(page->editor().saveButton()->isEnabled());
+    EXPECT_FALSE(page->editor().addButton()->isEnabled());
+    page->heatNumberEdit->setText("H-22");
+    prompter.answerYes();
+    page->editor().update();
+    EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
+    EXPECT_FALSE(page->editor().isModifying());
+    ASSERT_EQ(page->editor().rows().size(), 2);
+    EXPECT_EQ(page->editor().rows().at(1).at(2), "H-22");
+    expectRecordEqualsList();
 
     // Update with the selection cleared during modify adds a new row.
     select(0);
+    prompter.answerYes();
     page->editor().modify();
     select(-1);
+    prompter.answerYes();
     page->editor().update();
     EXPECT_EQ(page->editor().rows().size(), 3);
     expectRecordEqualsList();
 
     // Update answered No stays in modify mode.
     select(0);
+    prompter.answerYes();
     page->editor().modify();
     prompter.answerNo();
     page->editor().update();
@@ -195,6 +219,7 @@ TEST_F(PlateFixture, ContextMenuWithoutSelectionAndStoredValueNotInList)
     doc.record().table(TableId::Plates).setCell(0, 1, gbk("特种钢"));
     page->editor().loadFromRecord();
     select(0);
+    prompter.answerYes();
     page->editor().contextModify();
     EXPECT_EQ(page->materialList->currentIndex(), -1);
 }
@@ -217,6 +242,7 @@ TEST(ListEditController, SeveralSelectedRowsAreDeletedWithOneMessageEach)
     editor.list()->selectRow(0);
     editor.list()->selectionModel()->select(editor.list()->model()->index(1, 0),
                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    prompter.answerYes();
     editor.remove();
     EXPECT_EQ(prompter.texts().count(QStringLiteral("数据删除成功！")), 2);
     EXPECT_EQ(doc.record().table(TableId::Parts).countText(), "1");
@@ -232,6 +258,7 @@ TEST(ListEditController, TextsThatAreNotValidGbkSurviveCopyBack)
     RecordingPrompter prompter;
     PlatePage page(doc, prompter);
     page.editor().list()->selectRow(1);
+    prompter.answerYes();
     page.editor().remove();
     EXPECT_EQ(doc.record().table(TableId::Plates).cell(0, 0), odd);
 }
