@@ -19,6 +19,7 @@ import zipfile
 
 from lxml import etree
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import sample_documents  # noqa: E402
 
