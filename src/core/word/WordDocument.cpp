@@ -362,8 +362,15 @@ void WordDocument::selectCell(int tableId, int row, int column)
     if (row < 1 || row > int(table.rows.size()) || column < 1 || column > int(table.rows[size_t(row - 1)].cells.size()))
         throw WordError(QStringLiteral("表格中不存在第%1行第%2列的单元格！").arg(row).arg(column));
     if (inHeader != m_pos.inHeader) {
-        if (inHeader)
+        // Into or out of the page header, as SeekView does.
+        if (inHeader) {
             m_mainTextPos = m_pos;
+            m_mainTextFormat = m_format;
+            m_format = WordRunFormat{};
+            m_format.size = kWordHeaderStyleSize;
+        } else {
+            m_format = m_mainTextFormat;
+        }
     }
     m_pos = Position{};
     m_pos.inHeader = inHeader;
