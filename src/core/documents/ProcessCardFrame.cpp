@@ -52,6 +52,10 @@ void ProcessCardFrame::writeSketchHeader(WordDocument &document, const ProcessFi
     document.moveRight(WordDocument::Character, 4, true);
     document.mergeCells();
     document.addPicture(picturePath);
+    // The card starts on one page: title, header and sketch, and the first
+    // rows of the steps.
+    document.keepTableTogether(table);
+    document.setKeepWithNext(true);
     document.moveDown(WordDocument::Line, 1);
     if (markAfter)
         document.typeParagraph();

@@ -28,7 +28,7 @@ public:
     // Header table of 4 × 4 fixed columns: vessel name and product number,
     // material and "φDi/δ", "简图如下" centred over the row, the picture over
     // the last row; then one line down, out of the table, and a paragraph
-    // mark when `markAfter`.
+    // mark when `markAfter`. The header is kept whole with what follows.
     static void writeSketchHeader(WordDocument &document, const ProcessFileInputs &inputs, const QString &material,
                                   const QString &picturePath, bool markAfter);
 

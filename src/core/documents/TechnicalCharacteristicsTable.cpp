@@ -78,6 +78,8 @@ void TechnicalCharacteristicsTable::write(WordDocument &document, const ProcessF
     typeMergedRow(document, QStringLiteral("设计单位"), {in.field(Field::DesignUnit)}, false);
     document.moveRight(WordDocument::Cell);
     typeMergedRow(document, QStringLiteral("附    注"), {in.process(P::Remarks)}, false);
+    // The characteristics are read as one sheet: never split over a page.
+    document.keepTableTogether(table);
 
     // Out of the table, the process diagram under its title.
     document.moveDown(WordDocument::Line, 1);

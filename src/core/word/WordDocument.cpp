@@ -57,9 +57,11 @@ void insertRun(WordParagraph &paragraph, int offset, WordRun run)
 // as a new paragraph with the same alignment.
 WordParagraph splitParagraph(WordParagraph &paragraph, int offset)
 {
+    // The new paragraph takes the paragraph format, as after Enter.
     WordParagraph tail;
     tail.alignment = paragraph.alignment;
     tail.markFormat = paragraph.markFormat;
+    tail.keepWithNext = paragraph.keepWithNext;
     std::vector<WordRun> head;
     int position = 0;
     for (WordRun &run : paragraph.runs) {
@@ -114,8 +116,11 @@ WordDocument::WordDocument()
 {
     // A new document holds one empty paragraph, and so does its header.
     m_model.body.blocks.emplace_back(WordParagraph{});
+    // The header's paragraph and its text follow the header style
+    // (centred, 9 points) until told otherwise.
     WordParagraph header;
-    header.alignment = WordAlignment::Centre; // the header style of a new document
+    header.alignment = WordAlignment::Centre;
+    header.markFormat.size = kWordHeaderStyleSize;
     m_model.header.blocks.emplace_back(header);
 }
 
@@ -160,6 +165,65 @@ void WordDocument::setSize(double points)
     if (!(points >= 1 && points <= 1638))
         throw WordError(QStringLiteral("字号%1无效！").arg(points));
     m_format.size = points;
+}
+
+void WordDocument::keepIntroductionWith(int block)
+{
+    // The paragraph that introduces a table or picture (its title or
+    // caption) is kept with it, and so are the blank lines between them.
+    auto &blocks = story().blocks;
+    for (int b = block - 1; b >= 0; --b) {
+        auto *p = std::get_if<WordParagraph>(&blocks[size_t(b)]);
+        if (!p || std::any_of(p->runs.begin(), p->runs.end(), [](const WordRun &r) { return r.isPicture(); }))
+            return;
+        p->keepWithNext = true;
+        if (p->length() > 0)
+            return;
+    }
+}
+
+WordRow &WordDocument::currentRow()
+{
+    if (!m_pos.inTable())
+        throw WordError(QStringLiteral("插入点不在表格中，无法设置表格行！"));
+    return currentTable().rows[size_t(m_pos.row)];
+}
+
+void WordDocument::setKeepWithNext(bool keep)
+{
+    if (m_pos.inTable() && m_pos.selectedCells > 1) {
+        WordRow &row = currentRow();
+        for (int i = 0; i < m_pos.selectedCells; ++i)
+            for (WordParagraph &p : row.cells[size_t(m_pos.cell + i)].paragraphs)
+                p.keepWithNext = keep;
+        return;
+    }
+    currentParagraph().keepWithNext = keep;
+}
+
+void WordDocument::setHeadingRow(bool heading)
+{
+    WordRow &row = currentRow();
+    row.heading = heading;
+    for (WordCell &cell : row.cells)
+        for (WordParagraph &p : cell.paragraphs)
+            p.keepWithNext = heading;
+}
+
+void WordDocument::setAllowBreakAcrossPages(bool allow)
+{
+    currentRow().allowBreakAcrossPages = allow;
+}
+
+void WordDocument::keepTableTogether(int tableId)
+{
+    bool inHeader = false;
+    int block = 0;
+    WordTable &table = tableById(tableId, inHeader, block);
+    for (size_t r = 0; r + 1 < table.rows.size(); ++r)
+        for (WordCell &cell : table.rows[r].cells)
+            for (WordParagraph &p : cell.paragraphs)
+                p.keepWithNext = true;
 }
 
 void WordDocument::setAlignment(WordAlignment alignment)
@@ -212,6 +276,9 @@ void WordDocument::seekView(int view)
     if (view == PageHeader) {
         if (!m_pos.inHeader) {
             m_mainTextPos = m_pos;
+            m_mainTextFormat = m_format;
+            m_format = WordRunFormat{};
+            m_format.size = kWordHeaderStyleSize;
             m_pos = Position{};
             m_pos.inHeader = true;
             m_pos.block = int(m_model.header.blocks.size()) - 1;
@@ -219,8 +286,10 @@ void WordDocument::seekView(int view)
                 m_pos.offset = p->length();
         }
     } else if (view == MainText) {
-        if (m_pos.inHeader)
+        if (m_pos.inHeader) {
             m_pos = m_mainTextPos;
+            m_format = m_mainTextFormat;
+        }
     } else {
         throw WordError(QStringLiteral("不支持的视图类型：%1").arg(view));
     }
@@ -254,8 +323,14 @@ int WordDocument::addTable(int rows, int columns, bool fitToContent)
     for (int c = 0; c < columns; ++c)
         row.cells.push_back(WordCell{1, {emptyParagraph(alignment, m_format)}});
     table.rows.assign(size_t(rows), row);
+    // The first row heads the table: repeated on every page the table runs
+    // onto and never left alone at the foot of a page.
+    table.rows.front().heading = true;
+    for (WordCell &cell : table.rows.front().cells)
+        cell.paragraphs.front().keepWithNext = true;
     blocks.insert(blocks.begin() + tableBlock, WordBlock(std::move(table)));
     blocks.insert(blocks.begin() + tableBlock + 1, WordBlock(std::move(tail)));
+    keepIntroductionWith(tableBlock);
 
     m_pos.block = tableBlock;
     m_pos.row = 0;
@@ -287,8 +362,15 @@ void WordDocument::selectCell(int tableId, int row, int column)
     if (row < 1 || row > int(table.rows.size()) || column < 1 || column > int(table.rows[size_t(row - 1)].cells.size()))
         throw WordError(QStringLiteral("表格中不存在第%1行第%2列的单元格！").arg(row).arg(column));
     if (inHeader != m_pos.inHeader) {
-        if (inHeader)
+        // Into or out of the page header, as SeekView does.
+        if (inHeader) {
             m_mainTextPos = m_pos;
+            m_mainTextFormat = m_format;
+            m_format = WordRunFormat{};
+            m_format.size = kWordHeaderStyleSize;
+        } else {
+            m_format = m_mainTextFormat;
+        }
     }
     m_pos = Position{};
     m_pos.inHeader = inHeader;
@@ -314,6 +396,7 @@ void WordDocument::moveRight(int unit, int count, bool extend)
                 if (m_pos.row + 1 == int(table.rows.size())) {
                     // From the last cell a new row with the last row's layout.
                     WordRow added;
+                    added.allowBreakAcrossPages = row.allowBreakAcrossPages;
                     for (const WordCell &cell : row.cells) {
                         WordCell copy = cell;
                         copy.paragraphs = {emptyParagraph(cell.paragraphs.back().alignment, cell.paragraphs.back().markFormat)};
@@ -506,7 +589,30 @@ void WordDocument::addPicture(const QString &path)
     run.picture = index;
     run.format = m_format;
     insertRun(currentParagraph(), m_pos.offset, std::move(run));
+    const bool startsParagraph = m_pos.offset == 0;
     ++m_pos.offset;
+
+    // What introduces the picture stays on its page: the paragraphs before
+    // it, or in a table, the caption above it in the cell or the row above.
+    if (!startsParagraph)
+        return;
+    if (!m_pos.inTable()) {
+        keepIntroductionWith(m_pos.block);
+        return;
+    }
+    WordTable &table = currentTable();
+    auto &paragraphs = table.rows[size_t(m_pos.row)].cells[size_t(m_pos.cell)].paragraphs;
+    if (m_pos.paragraph > 0) {
+        for (int i = m_pos.paragraph - 1; i >= 0; --i) {
+            paragraphs[size_t(i)].keepWithNext = true;
+            if (paragraphs[size_t(i)].length() > 0)
+                break;
+        }
+    } else if (m_pos.row > 0) {
+        for (WordCell &cell : table.rows[size_t(m_pos.row - 1)].cells)
+            for (WordParagraph &p : cell.paragraphs)
+                p.keepWithNext = true;
+    }
 }
 
 QByteArray WordDocument::packageBytes() const

@@ -37,6 +37,23 @@ public:
     void setAlignment(WordAlignment alignment);
     const WordRunFormat &font() const { return m_format; }
 
+    // Page flow of the selection, as a word processor's paragraph and row
+    // formats. By default the layer already keeps every paragraph that
+    // introduces a table or a picture with it (and the blank lines between),
+    // prints every row whole on one page and repeats the first row of every
+    // table at the top of each page it runs onto; these change it.
+    // ParagraphFormat.KeepWithNext of the selected paragraph(s).
+    void setKeepWithNext(bool keep);
+    // Rows.HeadingFormat of the selection's row: a heading row repeats on
+    // each page and stays with the row after it. Only rows at the top of a
+    // table are repeated; others keep the flag without effect.
+    void setHeadingRow(bool heading);
+    // Rows.AllowBreakAcrossPages of the selection's row.
+    void setAllowBreakAcrossPages(bool allow);
+    // Keeps a table on one page: every row but the last is kept with the
+    // row after it (KeepWithNext on their paragraphs).
+    void keepTableTogether(int tableId);
+
     void typeText(const QString &text);
     void typeParagraph();
     void seekView(int view);
@@ -96,9 +113,13 @@ private:
     void enterBlock(int block, bool fromAbove);
     void placeInCell(int row, int gridColumn);
     void collapse() { m_pos.selectedCells = 1; }
+    void keepIntroductionWith(int block);
+    WordRow &currentRow();
+
 
     WordDocumentModel m_model;
     WordRunFormat m_format;
+    WordRunFormat m_mainTextFormat; // kept while the page header is edited
     Position m_pos;
     Position m_mainTextPos; // kept while the page header is edited
     int m_nextTableId = 1;

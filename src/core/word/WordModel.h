@@ -15,6 +15,10 @@ namespace zelvan {
 enum class WordUnderline { None, Single, Double };
 enum class WordAlignment { Left, Centre };
 
+// Font size of the page header's style ("小五"): what the header's text takes
+// unless a size is set there.
+constexpr double kWordHeaderStyleSize = 9;
+
 struct WordRunFormat {
     bool bold = false;
     WordUnderline underline = WordUnderline::None;
@@ -36,6 +40,9 @@ struct WordParagraph {
     std::vector<WordRun> runs;
     // Format of the paragraph mark: it sets the height of an empty line.
     WordRunFormat markFormat;
+    // Kept on one page with the paragraph (or table row) that follows: a
+    // title or caption never stays alone at the foot of a page.
+    bool keepWithNext = false;
     int length() const;
     QString text() const; // pictures are left out
 };
@@ -55,6 +62,11 @@ struct WordCell {
 
 struct WordRow {
     std::vector<WordCell> cells;
+    // A row is printed whole on one page unless allowed to break.
+    bool allowBreakAcrossPages = false;
+    // A heading row is repeated at the top of every page the table runs
+    // onto; only the rows at the top of a table can be headings.
+    bool heading = false;
     int gridWidth() const;
 };
 
@@ -63,6 +75,8 @@ struct WordTable {
     int gridColumns = 0;
     bool fitToContent = false;
     std::vector<WordRow> rows;
+    // The number of heading rows: the unbroken run of heading rows at the top.
+    int headingRows() const;
 };
 
 using WordBlock = std::variant<WordParagraph, WordTable>;
@@ -118,6 +132,14 @@ inline int WordRow::gridWidth() const
     int n = 0;
     for (const WordCell &cell : cells)
         n += cell.span;
+    return n;
+}
+
+inline int WordTable::headingRows() const
+{
+    int n = 0;
+    while (n < int(rows.size()) && rows[size_t(n)].heading)
+        ++n;
     return n;
 }
 

@@ -125,26 +125,43 @@ public:
 
     void blocks(const WordStory &story)
     {
+        bool afterTable = false;
         for (const WordBlock &block : story.blocks) {
-            if (const auto *p = std::get_if<WordParagraph>(&block))
+            if (const auto *p = std::get_if<WordParagraph>(&block)) {
                 paragraph(*p, WordPackageWriter::kTextWidth);
-            else
+                afterTable = false;
+            } else {
+                // Word processors join two tables that touch into one, and
+                // the second would lose its own heading row; a line of one
+                // point keeps them apart without a visible gap.
+                if (afterTable)
+                    m_out += "<w:p><w:pPr><w:keepNext/><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"20\" w:lineRule=\"exact\"/>"
+                             "<w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr></w:pPr></w:p>";
                 table(std::get<WordTable>(block));
+                afterTable = true;
+            }
         }
     }
 
 private:
+    // Run properties in the order the WordprocessingML schema gives them
+    // (bold, size, underline). Header text leaves the size to the header
+    // style unless it was given another one.
     void runProperties(const WordRunFormat &format)
     {
-        m_out += "<w:rPr>";
+        std::string properties;
         if (format.bold)
-            m_out += "<w:b/><w:bCs/>";
+            properties += "<w:b/><w:bCs/>";
+        if (!m_header || format.size != kWordHeaderStyleSize) {
+            const std::string size = number(halfPoints(format.size));
+            properties += "<w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size + "\"/>";
+        }
         if (format.underline == WordUnderline::Single)
-            m_out += "<w:u w:val=\"single\"/>";
+            properties += "<w:u w:val=\"single\"/>";
         else if (format.underline == WordUnderline::Double)
-            m_out += "<w:u w:val=\"double\"/>";
-        const std::string size = number(halfPoints(format.size));
-        m_out += "<w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size + "\"/></w:rPr>";
+            properties += "<w:u w:val=\"double\"/>";
+        if (!properties.empty())
+            m_out += "<w:rPr>" + properties + "</w:rPr>";
     }
 
     void textRun(const WordRun &run)
@@ -208,6 +225,8 @@ private:
         m_out += "<w:p><w:pPr>";
         if (m_header)
             m_out += "<w:pStyle w:val=\"Header\"/>";
+        if (p.keepWithNext)
+            m_out += "<w:keepNext/>";
         m_out += p.alignment == WordAlignment::Centre ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"left\"/>";
         runProperties(p.markFormat);
         m_out += "</w:pPr>";
@@ -268,9 +287,18 @@ private:
             m_out += "<w:gridCol w:w=\"" + number(gridX[i] - gridX[i - 1]) + "\"/>";
         m_out += "</w:tblGrid>";
         auto gridIndex = [&](int edge) { return int(std::lower_bound(gridX.begin(), gridX.end(), edge) - gridX.begin()); };
+        const size_t headingRows = size_t(t.headingRows());
         for (size_t r = 0; r < t.rows.size(); ++r) {
-            m_out += "<w:tr>";
             const WordRow &row = t.rows[r];
+            m_out += "<w:tr>";
+            if (!row.allowBreakAcrossPages || r < headingRows) {
+                m_out += "<w:trPr>";
+                if (!row.allowBreakAcrossPages)
+                    m_out += "<w:cantSplit/>";
+                if (r < headingRows)
+                    m_out += "<w:tblHeader/>";
+                m_out += "</w:trPr>";
+            }
             for (size_t c = 0; c < row.cells.size(); ++c) {
                 const auto [left, right] = edges[r][c];
                 const int width = right - left;
@@ -395,16 +423,20 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
     if (!table.fitToContent)
         return widths;
 
-    // As a word processor fits a table to its content: each column needs at
-    // least its widest unbreakable piece (a Latin word, one Chinese
-    // character, a picture) and would like its longest line; when the
-    // longest lines do not fit the text width, the room above the minimums
-    // is shared in proportion to what each column would still like.
+    // Fitted to its content the way the shop's cards need it: a column whose
+    // longest line fits in an equal share of the text width gets that line's
+    // whole width, so short columns ("序号", "检查", "自检") never wrap. Only
+    // the long columns give way: they share the rest, each keeping at least
+    // its widest unbreakable piece (a Latin word, a picture) and the lines of
+    // the heading rows whole, the room above that in proportion to what each
+    // would still like. When even those minimums do not fit, the long
+    // columns share the rest in proportion to their minimums.
     std::vector<int> minimum(size_t(n), 0);
     std::vector<int> desired(size_t(n), 0);
-    for (const WordRow &row : table.rows) {
+    const size_t headingRows = size_t(table.headingRows());
+    for (size_t r = 0; r < table.rows.size(); ++r) {
         int column = 0;
-        for (const WordCell &cell : row.cells) {
+        for (const WordCell &cell : table.rows[r].cells) {
             if (cell.span == 1 && column < n) {
                 int need = 0;
                 int piece = 0;
@@ -422,36 +454,55 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
                     }
                     need = std::max(need, width);
                 }
+                if (r < headingRows)
+                    piece = std::max(piece, need);
                 desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding);
                 minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding);
             }
             column += cell.span;
         }
     }
-    long totalDesired = 0;
-    long totalMinimum = 0;
+    const int fairShare = kTextWidth / n;
+    int rest = kTextWidth;
+    std::vector<int> longColumns;
     for (int i = 0; i < n; ++i) {
+        // An empty column still takes a little room to write in.
         minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * kCellPadding + 420);
         desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
-        totalDesired += desired[size_t(i)];
+        if (desired[size_t(i)] <= fairShare) {
+            widths[size_t(i)] = desired[size_t(i)];
+            rest -= desired[size_t(i)];
+        } else {
+            longColumns.push_back(i);
+        }
+    }
+    if (longColumns.empty())
+        return widths; // everything fits: the table is as wide as its content
+    qint64 totalMinimum = 0;
+    qint64 totalDesired = 0;
+    for (int i : longColumns) {
         totalMinimum += minimum[size_t(i)];
+        totalDesired += desired[size_t(i)];
     }
-    if (totalDesired <= kTextWidth)
-        return desired;
-    if (totalMinimum >= kTextWidth) {
-        for (int i = 0; i < n; ++i)
-            widths[size_t(i)] = int(qint64(kTextWidth) * minimum[size_t(i)] / totalMinimum);
-    } else {
-        const long room = kTextWidth - totalMinimum;
-        const long wish = totalDesired - totalMinimum;
-        for (int i = 0; i < n; ++i)
-            widths[size_t(i)] = minimum[size_t(i)] + int(qint64(room) * (desired[size_t(i)] - minimum[size_t(i)]) / wish);
+    if (totalDesired <= rest) {
+        for (int i : longColumns)
+            widths[size_t(i)] = desired[size_t(i)];
+        return widths; // the long columns fit in what the short ones left
     }
-    // Rounding left over goes to the widest column, so the table spans the page.
-    int sum = 0;
-    for (int w : widths)
-        sum += w;
-    *std::max_element(widths.begin(), widths.end()) += kTextWidth - sum;
+    int given = 0;
+    for (int i : longColumns) {
+        const size_t c = size_t(i);
+        if (totalMinimum >= rest)
+            widths[c] = int(qint64(rest) * minimum[c] / totalMinimum);
+        else
+            widths[c] = minimum[c] + int((rest - totalMinimum) * (desired[c] - minimum[c]) / (totalDesired - totalMinimum));
+        given += widths[c];
+    }
+    // Rounding left over goes to the widest long column, so the table spans
+    // the page.
+    const int widest = *std::max_element(longColumns.begin(), longColumns.end(),
+                                         [&](int a, int b) { return widths[size_t(a)] < widths[size_t(b)]; });
+    widths[size_t(widest)] += rest - given;
     return widths;
 }
 

@@ -43,8 +43,9 @@ public:
     static void appendEscaped(std::string &out, const QString &text);
 
     // Grid column widths (twips) of a table: equal shares of the text width,
-    // or for a table fitted to its content, shares by the width of the
-    // longest line of each column, no wider than the text width in total.
+    // or for a table fitted to its content, the full width of every column
+    // whose content fits its equal share, the rest of the text width for the
+    // long columns (see the definition).
     static std::vector<int> columnWidths(const WordTable &table, const WordDocumentModel &model);
 };
 

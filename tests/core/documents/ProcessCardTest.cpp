@@ -43,6 +43,15 @@ std::vector<int> spans(const WordRow &row)
     return s;
 }
 
+bool keptWithNext(const WordRow &row)
+{
+    for (const WordCell &cell : row.cells)
+        for (const WordParagraph &p : cell.paragraphs)
+            if (!p.keepWithNext)
+                return false;
+    return true;
+}
+
 bool holdsPicture(const WordCell &cell)
 {
     for (const WordParagraph &p : cell.paragraphs)
@@ -174,6 +183,19 @@ TEST_F(CardFixture, TheHeadCardIsAHeaderWithSketchFiveStepsAndTheClosingRow)
     EXPECT_EQ(rowTexts(steps.rows[5]), (QStringList{"5", "检查", "依序号1、3号标准进行验收，合格后转入下道工序。", "检", "专检", ""}));
     EXPECT_EQ(rowTexts(steps.rows[6]), (QStringList{"编制人：", "审核人："}));
     EXPECT_EQ(spans(steps.rows[6]), (std::vector<int>{3, 3}));
+
+    // A card starts on one page: its title, the whole header with the
+    // sketch, then the heading row of the steps (repeated on every page)
+    // with the first step.
+    EXPECT_TRUE(std::get<WordParagraph>(blocks[0]).keepWithNext);
+    for (const WordRow &row : header.rows)
+        EXPECT_TRUE(keptWithNext(row));
+    EXPECT_EQ(steps.headingRows(), 1);
+    EXPECT_TRUE(keptWithNext(steps.rows[0]));
+    for (size_t r = 1; r < steps.rows.size(); ++r) {
+        EXPECT_FALSE(keptWithNext(steps.rows[r])) << r;
+        EXPECT_FALSE(steps.rows[r].allowBreakAcrossPages) << r;
+    }
     // One line down and two empty paragraphs close the card.
     ASSERT_EQ(blocks.size(), 6u);
     for (size_t i = 3; i < 6; ++i)

@@ -236,6 +236,10 @@ struct TableFixture : ::testing::Test {
                 const auto &picture = std::get<WordParagraph>(blocks.at(blocks.size() - 4));
                 EXPECT_EQ(title.text(), QStringLiteral("产品制作工序"));
                 EXPECT_EQ(title.alignment, WordAlignment::Centre);
+                // Both titles stay on the page of what they introduce.
+                EXPECT_TRUE(title.keepWithNext);
+                EXPECT_TRUE(std::get<WordParagraph>(blocks.at(0)).keepWithNext);
+                EXPECT_EQ(std::get<WordParagraph>(blocks.at(0)).text(), QStringLiteral("压力容器技术特性"));
                 EXPECT_EQ(picture.runs.size(), 1u);
                 EXPECT_TRUE(!picture.runs.empty() && picture.runs[0].isPicture());
                 return *table;
@@ -276,6 +280,14 @@ TEST_F(TableFixture, ThirteenRowsWithMergedStandardsDesignUnitAndRemarks)
     EXPECT_EQ(table.rows[11].cells[1].span, 3);
     EXPECT_EQ(rowTexts(table.rows[12]), (QStringList{"附    注", "按图施工"}));
     EXPECT_EQ(table.rows[12].cells[1].span, 3);
+    // The sheet is never split over a page: each row is kept with the next,
+    // the last one free.
+    for (size_t r = 0; r + 1 < table.rows.size(); ++r)
+        for (const WordCell &cell : table.rows[r].cells)
+            for (const WordParagraph &p : cell.paragraphs)
+                EXPECT_TRUE(p.keepWithNext) << r;
+    for (const WordParagraph &p : table.rows[12].cells[1].paragraphs)
+        EXPECT_FALSE(p.keepWithNext);
 }
 
 TEST_F(TableFixture, TheVesselFormFollowsTheVesselType)

@@ -309,3 +309,108 @@ TEST(WordDocumentStart, TheStartFailurePathGivesNoDocument)
     EXPECT_NE(WordDocument::start(), nullptr);
     EXPECT_EQ(WordDocument::createDispatchFailedMessage(), QStringLiteral("CreateDispatch failed."));
 }
+
+TEST(WordDocumentPageFlow, WhatIntroducesATableOrPictureIsKeptWithIt)
+{
+    QTemporaryDir dir;
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    ASSERT_TRUE(image.save(dir.filePath("p.bmp"), "BMP"));
+
+    auto d = newDocument();
+    d->typeText(QStringLiteral("前文"));
+    d->typeParagraph();
+    d->typeText(QStringLiteral("标题"));
+    d->typeParagraph();
+    d->typeParagraph();
+    const int t = d->addTable(2, 2, false);
+    // The title and the blank line under it stay with the table; the text
+    // before the title is free.
+    ASSERT_EQ(d->model().body.blocks.size(), 5u);
+    EXPECT_FALSE(bodyParagraph(*d, 0).keepWithNext);
+    EXPECT_TRUE(bodyParagraph(*d, 1).keepWithNext);
+    EXPECT_TRUE(bodyParagraph(*d, 2).keepWithNext);
+    EXPECT_FALSE(bodyParagraph(*d, 4).keepWithNext);
+
+    // A caption row above a picture row keeps the two on one page.
+    d->selectCell(t, 1, 1);
+    d->typeText(QStringLiteral("简图如下"));
+    d->selectCell(t, 2, 1);
+    d->addPicture(dir.filePath("p.bmp"));
+    const WordTable &table = bodyTable(*d, 3);
+    for (const WordCell &cell : table.rows[0].cells)
+        EXPECT_TRUE(cell.paragraphs.front().keepWithNext);
+    EXPECT_FALSE(table.rows[1].cells[0].paragraphs.front().keepWithNext);
+
+    // After the table: a caption, then its picture in the next paragraph.
+    // A picture inside a line of text introduces nothing.
+    d->moveDown(WordDocument::Line, 1);
+    d->typeText(QStringLiteral("组对简图"));
+    d->typeParagraph();
+    d->addPicture(dir.filePath("p.bmp"));
+    d->typeParagraph();
+    d->typeText(QStringLiteral("见图"));
+    d->addPicture(dir.filePath("p.bmp"));
+    ASSERT_EQ(d->model().body.blocks.size(), 7u);
+    EXPECT_TRUE(bodyParagraph(*d, 4).keepWithNext);
+    EXPECT_FALSE(bodyParagraph(*d, 5).keepWithNext);
+    EXPECT_FALSE(bodyParagraph(*d, 6).keepWithNext);
+
+    // And the operation itself, for anything else a generator wants kept.
+    d->setKeepWithNext(true);
+    EXPECT_TRUE(bodyParagraph(*d, 6).keepWithNext);
+}
+
+TEST(WordDocumentPageFlow, RowsStayWholeAndTheFirstRowHeadsTheTable)
+{
+    auto d = newDocument();
+    const int t = d->addTable(2, 3, true);
+    d->selectCell(t, 2, 1);
+    d->setAllowBreakAcrossPages(true);
+    d->moveRight(WordDocument::Cell, 3); // from the last cell: a new row
+    const WordTable &table = bodyTable(*d, 0);
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_TRUE(table.rows[0].heading);
+    EXPECT_FALSE(table.rows[0].allowBreakAcrossPages);
+    EXPECT_TRUE(table.rows[0].cells[2].paragraphs.front().keepWithNext);
+    // An added row takes the layout of the last one but is no heading.
+    EXPECT_FALSE(table.rows[2].heading);
+    EXPECT_TRUE(table.rows[2].allowBreakAcrossPages);
+    EXPECT_EQ(table.headingRows(), 1);
+
+    // Two heading rows, then none: the flag and the keep go together.
+    d->selectCell(t, 2, 2);
+    d->setHeadingRow(true);
+    EXPECT_EQ(table.headingRows(), 2);
+    d->selectCell(t, 1, 1);
+    d->setHeadingRow(false);
+    EXPECT_EQ(table.headingRows(), 0);
+    EXPECT_FALSE(table.rows[0].cells[1].paragraphs.front().keepWithNext);
+
+    // Kept together: every row but the last is kept with the next.
+    d->keepTableTogether(t);
+    EXPECT_TRUE(table.rows[0].cells[0].paragraphs.front().keepWithNext);
+    EXPECT_TRUE(table.rows[1].cells[2].paragraphs.front().keepWithNext);
+    EXPECT_FALSE(table.rows[2].cells[0].paragraphs.front().keepWithNext);
+
+    d->moveDown(WordDocument::Line, 5);
+    EXPECT_THROW(d->setHeadingRow(true), WordError);
+    EXPECT_THROW(d->setAllowBreakAcrossPages(false), WordError);
+}
+
+TEST(WordDocumentHeader, HeaderTextTakesTheHeaderStyleAndTheBodyKeepsItsFont)
+{
+    auto d = newDocument();
+    d->setSize(14);
+    d->setBold(true);
+    d->seekView(WordDocument::PageHeader);
+    EXPECT_EQ(d->font().size, 9); // "小五", a word processor's header style
+    EXPECT_FALSE(d->font().bold);
+    d->typeText(QStringLiteral("公司名称"));
+    d->seekView(WordDocument::MainText);
+    EXPECT_EQ(d->font().size, 14);
+    EXPECT_TRUE(d->font().bold);
+    const auto &header = std::get<WordParagraph>(d->model().header.blocks[0]);
+    EXPECT_EQ(header.runs.at(0).format.size, 9);
+    EXPECT_EQ(header.markFormat.size, 9);
+}

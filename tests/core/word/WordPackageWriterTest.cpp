@@ -107,8 +107,9 @@ TEST(WordXmlSerialisation, RunsCarryBoldUnderlineAndHalfPointSizes)
     const std::string xml = WordPackageWriter::documentXml(d->model());
     EXPECT_NE(xml.find("<w:rPr><w:b/><w:bCs/><w:sz w:val=\"60\"/><w:szCs w:val=\"60\"/></w:rPr><w:t xml:space=\"preserve\">产品工艺文件</w:t>"),
               std::string::npos);
-    EXPECT_NE(xml.find("<w:u w:val=\"double\"/><w:sz w:val=\"36\"/>"), std::string::npos);
-    EXPECT_NE(xml.find("<w:u w:val=\"single\"/><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/></w:rPr>"
+    // The schema orders the size before the underline.
+    EXPECT_NE(xml.find("<w:rPr><w:sz w:val=\"36\"/><w:szCs w:val=\"36\"/><w:u w:val=\"double\"/></w:rPr>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:rPr><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/><w:u w:val=\"single\"/></w:rPr>"
                        "<w:t xml:space=\"preserve\">一</w:t><w:tab/><w:t xml:space=\"preserve\">二</w:t><w:br/>"
                        "<w:t xml:space=\"preserve\">三</w:t><w:br/><w:t xml:space=\"preserve\">四</w:t>"),
               std::string::npos);
@@ -158,38 +159,160 @@ TEST(WordTableWidths, ASplitCellIsDividedEquallyOverUnequalColumns)
     EXPECT_EQ(count(xml, "<w:tcW w:w=\"" + std::to_string(half) + "\" w:type=\"dxa\"/>"), 2);
 }
 
-TEST(WordTableWidths, FittedColumnsFollowTheirTextAndNeverExceedThePage)
+// Widths of a fitted table, from what a printed page needs: A4 (11906
+// twips) less two margins of 1800 leaves 8306 twips of text width; a cell
+// loses 108 twips of margin on each side; a Chinese character of 12 points is
+// 240 twips wide.
+namespace {
+constexpr int kA4TextWidth = 11906 - 2 * 1800;
+constexpr int kCellMargins = 2 * 108;
+int chineseWidth(int characters) { return characters * 240 + kCellMargins; }
+
+// A fitted table at 12 points whose first row holds `heading` and the rows
+// after it the texts of `body`, column by column.
+std::vector<int> fittedWidths(const QStringList &heading, const std::vector<QStringList> &body)
 {
     auto d = WordDocument::start();
     d->setSize(12);
-    const int t = d->addTable(2, 3, true);
+    const int t = d->addTable(1, int(heading.size()), true);
     d->selectCell(t, 1, 1);
-    d->typeText(QStringLiteral("序号"));
-    d->moveRight(WordDocument::Cell);
-    d->typeText(QStringLiteral("名称"));
-    d->moveRight(WordDocument::Cell);
-    d->typeText(QStringLiteral("检查"));
-    const auto &table = std::get<WordTable>(d->model().body.blocks[0]);
-    // Two characters of 12 points (240 twips each) and the cell padding.
-    EXPECT_EQ(WordPackageWriter::columnWidths(table, d->model()), (std::vector<int>{696, 696, 696}));
+    bool first = true;
+    auto cell = [&](const QString &text) {
+        if (!first)
+            d->moveRight(WordDocument::Cell);
+        first = false;
+        d->typeText(text);
+    };
+    for (const QString &text : heading)
+        cell(text);
+    for (const QStringList &row : body)
+        for (const QString &text : row)
+            cell(text);
+    return WordPackageWriter::columnWidths(std::get<WordTable>(d->model().body.blocks[0]), d->model());
+}
 
-    d->moveRight(WordDocument::Cell);
-    d->moveRight(WordDocument::Cell);
-    d->typeText(QString(200, QChar(0x5BB9))); // a very long content cell
-    const auto &wide = std::get<WordTable>(d->model().body.blocks[0]);
-    const std::vector<int> widths = WordPackageWriter::columnWidths(wide, d->model());
-    // The minimum (a character and padding, no less than 636) plus a share
-    // of the remaining 6398 twips by what each column would still like:
-    // 60 of 47700 for the short ones.
-    EXPECT_EQ(widths[0], 636 + 6398 * 60 / 47700);
-    EXPECT_EQ(widths[2], widths[0]);
-    EXPECT_EQ(widths[0] + widths[1] + widths[2], WordPackageWriter::kTextWidth);
+int sum(const std::vector<int> &widths)
+{
+    int total = 0;
+    for (int w : widths)
+        total += w;
+    return total;
+}
+} // namespace
 
-    // An unbreakable Latin word keeps its column wide enough for it.
-    d->selectCell(t, 1, 1);
-    d->typeText(QStringLiteral("JB/T4730-2005"));
-    const auto &withWord = std::get<WordTable>(d->model().body.blocks[0]);
-    EXPECT_GE(WordPackageWriter::columnWidths(withWord, d->model())[0], 13 * 120 + 216);
+TEST(WordTableWidths, ShortColumnsGetTheirWholeTextAndTheLongOneTakesTheRest)
+{
+    const QString longText(200, QChar(0x5BB9));
+    // Two and four characters fit their share of the page: they get exactly
+    // their text, the long column everything else.
+    std::vector<int> widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("负责工位"), QStringLiteral("工序内容")},
+                                           {{QStringLiteral("1"), QStringLiteral("铆"), longText}});
+    EXPECT_EQ(widths, (std::vector<int>{chineseWidth(2), chineseWidth(4), kA4TextWidth - chineseWidth(2) - chineseWidth(4)}));
+
+    // The step table of a card: six columns, so a share is a sixth of the
+    // page (1384 twips, room for four characters and no more). "自检、专检"
+    // (five) is long: its column gives way, but never below its heading.
+    widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容及要求"), QStringLiteral("负责工位"),
+                           QStringLiteral("检查"), QStringLiteral("检验员")},
+                          {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检"), QString()},
+                           {QStringLiteral("2"), QStringLiteral("划线"), QStringLiteral("短"), QStringLiteral("气、铆"), QStringLiteral("自检"), QString()}});
+    ASSERT_EQ(widths.size(), 6u);
+    EXPECT_EQ(widths[0], chineseWidth(2));
+    EXPECT_EQ(widths[1], chineseWidth(2));
+    EXPECT_EQ(widths[3], chineseWidth(4));
+    EXPECT_EQ(widths[5], chineseWidth(3));
+    EXPECT_GE(widths[4], chineseWidth(2));
+    EXPECT_LT(widths[4], chineseWidth(5));
+    // The two long columns share exactly what the short ones leave, the
+    // step text taking the most.
+    EXPECT_EQ(widths[2] + widths[4], kA4TextWidth - 2 * chineseWidth(2) - chineseWidth(4) - chineseWidth(3));
+    EXPECT_GT(widths[2], 4 * widths[4]);
+
+    // When everything fits, the table is only as wide as its text.
+    widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称")}, {{QStringLiteral("1"), QStringLiteral("组对筒体封头")}});
+    EXPECT_EQ(widths, (std::vector<int>{chineseWidth(2), chineseWidth(6)}));
+}
+
+TEST(WordTableWidths, UnbreakableWordsWidenTheirColumnAndTooManyStillFitThePage)
+{
+    // A Latin word cannot be broken: its column keeps room for all of it
+    // (13 characters of half an em, 120 twips at 12 points).
+    std::vector<int> widths = fittedWidths({QStringLiteral("检验标准"), QStringLiteral("说明")},
+                                           {{QStringLiteral("JB/T4730-2005"), QString(200, QChar(0x5BB9))}});
+    EXPECT_GE(widths[0], 13 * 120 + kCellMargins);
+    EXPECT_EQ(sum(widths), kA4TextWidth);
+
+    // Three words of 60 letters need more than the page: the short column
+    // still gets its text, the long ones share the rest equally and the
+    // table stays on the page.
+    const QString word(60, QLatin1Char('W'));
+    widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")},
+                          {{QStringLiteral("1"), word, word, word}});
+    ASSERT_EQ(widths.size(), 4u);
+    EXPECT_EQ(widths[0], chineseWidth(2));
+    EXPECT_EQ(sum(widths), kA4TextWidth);
+    for (int i = 1; i < 4; ++i)
+        EXPECT_NEAR(widths[size_t(i)], (kA4TextWidth - chineseWidth(2)) / 3, 2);
+
+    // A longer word takes the larger part.
+    widths = fittedWidths({QStringLiteral("甲"), QStringLiteral("乙")}, {{QString(100, QLatin1Char('W')), word}});
+    EXPECT_EQ(sum(widths), kA4TextWidth);
+    EXPECT_GT(widths[0], widths[1]);
+}
+
+TEST(WordXmlSerialisation, PageFlowIsWrittenWhereItBelongs)
+{
+    auto d = WordDocument::start();
+    d->typeText(QStringLiteral("标题"));
+    d->typeParagraph();
+    const int first = d->addTable(3, 2, true);
+    d->selectCell(first, 3, 1);
+    d->setAllowBreakAcrossPages(true);
+    d->setHeadingRow(true); // not at the top: no repeat
+    d->moveDown(WordDocument::Line, 1);
+    d->addTable(1, 2, false); // directly under the first table
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_EQ(xmlError(xml), QString());
+    EXPECT_NE(xml.find("<w:p><w:pPr><w:keepNext/><w:jc w:val=\"left\"/><w:rPr><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/></w:rPr></w:pPr>"
+                       "<w:r><w:rPr><w:sz w:val=\"21\"/><w:szCs w:val=\"21\"/></w:rPr><w:t xml:space=\"preserve\">标题</w:t>"),
+              std::string::npos);
+    // Heading rows repeat (the first of each table), rows never split unless
+    // allowed to.
+    EXPECT_EQ(count(xml, "<w:tblHeader/>"), 2);
+    EXPECT_EQ(count(xml, "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"), 2);
+    EXPECT_EQ(count(xml, "<w:tr><w:trPr><w:cantSplit/></w:trPr>"), 1);
+    EXPECT_EQ(count(xml, "<w:tr><w:tc>"), 1);
+    // Two tables that touch are kept apart by a paragraph, so neither loses
+    // its own heading row.
+    EXPECT_EQ(count(xml, "</w:tbl><w:tbl>"), 0);
+    EXPECT_EQ(count(xml, "</w:tbl><w:p>"), 2);
+}
+
+TEST(WordXmlSerialisation, TheHeaderLeavesItsSizeToTheHeaderStyle)
+{
+    auto d = WordDocument::start();
+    d->setSize(12);
+    d->seekView(WordDocument::PageHeader);
+    d->typeText(QStringLiteral("公司名称"));
+    d->setSize(15);
+    d->typeText(QStringLiteral("大"));
+    d->seekView(WordDocument::MainText);
+    const std::string header = WordPackageWriter::headerXml(d->model());
+    EXPECT_NE(header.find("<w:p><w:pPr><w:pStyle w:val=\"Header\"/><w:jc w:val=\"center\"/>"), std::string::npos);
+    EXPECT_NE(header.find("<w:r><w:t xml:space=\"preserve\">公司名称</w:t></w:r>"),
+              std::string::npos);
+    // A size given in the header is the header's own.
+    EXPECT_NE(header.find("<w:r><w:rPr><w:sz w:val=\"30\"/><w:szCs w:val=\"30\"/></w:rPr><w:t xml:space=\"preserve\">大</w:t>"),
+              std::string::npos);
+    EXPECT_EQ(count(header, "w:val=\"21\""), 0);
+    // The style: 9 points (18 half-points), centred, a line under it.
+    const std::string styles = WordPackageWriter::parts(d->model()).at(6).bytes;
+    const size_t style = styles.find("w:styleId=\"Header\"");
+    ASSERT_NE(style, std::string::npos);
+    const std::string headerStyle = styles.substr(style, styles.find("</w:style>", style) - style);
+    EXPECT_NE(headerStyle.find("<w:sz w:val=\"18\"/>"), std::string::npos);
+    EXPECT_NE(headerStyle.find("<w:jc w:val=\"center\"/>"), std::string::npos);
+    EXPECT_NE(headerStyle.find("<w:bottom w:val=\"single\""), std::string::npos);
 }
 
 TEST(WordPackage, HoldsEveryPartAndOpensAsAZip)

@@ -1,0 +1,136 @@
+#!/usr/bin/python3
+"""Every Word document written for the sample projects, printed by LibreOffice.
+
+LibreOffice converts each document to PDF headless (with a profile of its
+own, so runs side by side do not share one); pdftotext reads the pages back.
+The pages must be there in a plausible number, carry the page header at its
+9-point style, show the short step-table headings whole on one line (a
+column that wraps them prints a character per line), repeat that heading row
+on every page of a step table, and never end a page with a title or caption.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import sample_documents  # noqa: E402
+
+HEADINGS = ["序号", "名称", "工序内容及要求", "负责工位", "检查", "检验员"]
+SHORT_HEADINGS = ["序号", "名称", "检查", "检验员", "负责工位"]
+# Paragraphs that introduce what follows them.
+INTRODUCING = {"压力容器技术特性", "产品制作工序", "容器生产过程卡(封头)", "容器生产过程卡(筒体)", "简图如下"}
+HEADING_LINE = re.compile(r"\s+".join(map(re.escape, HEADINGS)))
+
+
+def office():
+    for name in ("libreoffice", "soffice"):
+        path = shutil.which(name)
+        if path:
+            return path
+    return None
+
+
+def run(*args, timeout=600):
+    return subprocess.run(list(args), capture_output=True, text=True, timeout=timeout)
+
+
+class LibreOfficeConversion(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.mkdtemp()
+        cls.documents = sample_documents.write_documents(cls.tmp)
+        cls.office = office()
+        cls.converted = None
+        if cls.office is None:
+            return
+        pdf_dir = os.path.join(cls.tmp, "pdf")
+        profile = "file://" + os.path.join(cls.tmp, "profile")
+        cls.converted = run(cls.office, "-env:UserInstallation=" + profile, "--headless", "--norestore",
+                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents)
+        cls.pdfs = {doc: os.path.join(pdf_dir, os.path.splitext(os.path.basename(doc))[0] + ".pdf")
+                    for doc in cls.documents}
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.tmp)
+
+    def setUp(self):
+        # Never skipped: a machine without LibreOffice fails the check.
+        self.assertIsNotNone(self.office, "LibreOffice is not installed (scripts/install-deps installs it)")
+        self.assertEqual(self.converted.returncode, 0, self.converted.stderr)
+
+    def pages(self, doc):
+        result = run("pdftotext", "-layout", self.pdfs[doc], "-")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return [page for page in result.stdout.split("\f") if page.strip()]
+
+    def test_every_document_converts_to_a_plausible_number_of_pages(self):
+        self.assertEqual(len(self.documents), 4)
+        for doc in self.documents:
+            self.assertTrue(os.path.isfile(self.pdfs[doc]), "%s was not converted:\n%s" % (doc, self.converted.stdout))
+            info = run("pdfinfo", self.pdfs[doc])
+            self.assertEqual(info.returncode, 0, info.stderr)
+            pages = int(re.search(r"^Pages:\s+(\d+)", info.stdout, re.M).group(1))
+            # A cover, a card of a few pages (and in the full file the
+            # characteristics and the process diagram): more than two, far
+            # fewer than a page per step.
+            self.assertGreaterEqual(pages, 3, doc)
+            self.assertLessEqual(pages, 12, doc)
+            self.assertEqual(len(self.pages(doc)), pages, doc)
+
+    def test_short_headings_print_whole_and_repeat_on_every_page_of_the_steps(self):
+        for doc in self.documents:
+            pages = self.pages(doc)
+            lines = [line for page in pages for line in page.splitlines()]
+            for word in SHORT_HEADINGS:
+                self.assertTrue(any(word in line for line in lines), "%s: %s is not whole on one line" % (doc, word))
+            with_heading = [i for i, page in enumerate(pages) if HEADING_LINE.search(page)]
+            self.assertTrue(with_heading, "%s: no step heading row on one line" % doc)
+            # From the card's first page on, every page shows the heading row.
+            self.assertEqual(with_heading, list(range(with_heading[0], len(pages))), doc)
+            self.assertGreaterEqual(len(with_heading), 2, doc)
+
+    def words(self, doc):
+        """Per page: its height and its words as (top, bottom, text)."""
+        result = run("pdftotext", "-bbox", self.pdfs[doc], "-")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        pages = []
+        for page in re.finditer(r'<page width="[\d.]+" height="([\d.]+)">(.*?)</page>', result.stdout, re.S):
+            words = [(float(m.group(1)), float(m.group(2)), m.group(3)) for m in re.finditer(
+                r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>', page.group(2))]
+            pages.append((float(page.group(1)), words))
+        return pages
+
+    def test_no_title_or_caption_is_left_at_the_foot_of_a_page(self):
+        for doc in self.documents:
+            for number, (height, words) in enumerate(self.words(doc), 1):
+                # The last line of text (a picture may follow it: then it
+                # stands high on the page, not at its foot).
+                top = max(word[0] for word in words)
+                last = "".join(word[2] for word in words if word[0] > top - 2)
+                if last in INTRODUCING:
+                    self.assertLess(top, height * 0.7, "%s page %d ends with %s" % (doc, number, last))
+
+    def test_the_page_header_is_on_every_page_at_nine_points(self):
+        for doc in self.documents:
+            pages = self.pages(doc)
+            company = pages[0].strip().splitlines()[0].strip()
+            self.assertTrue(company, doc)
+            for page in pages:
+                self.assertEqual(page.strip().splitlines()[0].strip(), company, doc)
+            # The header's height against the step headings' (12 points).
+            heights = {}
+            for _, words in self.words(doc):
+                for top, bottom, text in words:
+                    heights.setdefault(text, bottom - top)
+            self.assertTrue(company in heights and "序号" in heights, "%s: header or heading not found" % doc)
+            self.assertAlmostEqual(heights[company] / heights["序号"], 9 / 12, delta=0.03, msg=doc)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0]], verbosity=2)
