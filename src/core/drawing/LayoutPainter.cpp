@@ -174,7 +174,10 @@ void LayoutPainter::addText(const QString &text, double x, double y, double heig
 
 int LayoutPainter::text(const std::string &text, double x, double y, double height)
 {
-    return narrowText(text, x, y, height, 1.0);
+    if (!finite({x, y, height}) || height <= 0)
+        return 0;
+    addText(fromGbk(text), x, y, height, 1.0);
+    return 1;
 }
 
 int LayoutPainter::narrowText(const std::string &text, double x, double y, double height, double widthFactor)
@@ -304,7 +307,7 @@ QTransform LayoutPainter::fitTransform(const QRectF &drawing, const QRectF &targ
     return QTransform(scale, 0, 0, -scale, t.x() - scale * c.x(), t.y() + scale * c.y());
 }
 
-void LayoutPainter::paint(QPainter &painter) const
+void LayoutPainter::paint(QPainter &painter, double penWidth) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -316,8 +319,7 @@ void LayoutPainter::paint(QPainter &painter) const
     const double capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 70.0;
     QPen pen;
     pen.setCosmetic(true);
-    pen.setWidthF(painter.device() && painter.device()->logicalDpiX() > 200 ? 0.25 / 25.4 * painter.device()->logicalDpiX()
-                                                                              : 1.0);
+    pen.setWidthF(penWidth);
     for (const Item &item : m_items) {
         pen.setColor(item.colour);
         painter.setPen(pen);
@@ -364,7 +366,7 @@ QImage LayoutPainter::toImage() const
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setTransform(fitTransform(drawing, QRectF(QPointF(0, 0), QSizeF(size))));
-    paint(painter);
+    paint(painter, 2.0);
     return image;
 }
 
@@ -403,7 +405,8 @@ QByteArray LayoutPainter::toPdf(const QString &title) const
         if (!painter.begin(&writer))
             return QByteArray();
         painter.setTransform(fitTransform(drawing, QRectF(0, 0, writer.width(), writer.height())));
-        paint(painter);
+        // Lines 0.25 mm wide, as a plotter draws them.
+        paint(painter, 0.25 / 25.4 * writer.resolution());
         painter.end();
     }
     return bytes;

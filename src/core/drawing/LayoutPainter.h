@@ -64,8 +64,8 @@ public:
     // the whole of `drawing` visible, centred, one scale in both directions.
     static QTransform fitTransform(const QRectF &drawing, const QRectF &target);
     // Draws every entity through `painter`, whose transform maps drawing units
-    // to the device (see fitTransform).
-    void paint(QPainter &painter) const;
+    // to the device (see fitTransform), lines `penWidth` device pixels wide.
+    void paint(QPainter &painter, double penWidth = 1.0) const;
 
     QImage toImage() const;
     QByteArray toPng() const;
