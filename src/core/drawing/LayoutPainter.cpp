@@ -274,6 +274,15 @@ int LayoutPainter::dimLinear(double x1, double y1, double x2, double y2, double 
     return 1;
 }
 
+QStringList LayoutPainter::texts() const
+{
+    QStringList out;
+    for (const Item &item : m_items)
+        if (item.kind == Item::Text)
+            out << item.text;
+    return out;
+}
+
 QRectF LayoutPainter::extent() const
 {
     QRectF box;

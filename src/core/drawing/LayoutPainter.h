@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <vector>
@@ -58,6 +59,8 @@ public:
                   const std::string &text) override;
 
     bool isEmpty() const { return m_items.empty(); }
+    // Every text drawn, in order (dimension texts included).
+    QStringList texts() const;
     // The drawing's bounding box in drawing units (y upwards).
     QRectF extent() const;
     // Maps drawing units (y upwards) into `target` (device, y downwards),
