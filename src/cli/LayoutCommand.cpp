@@ -1,6 +1,7 @@
 // zelvan-cli layout: the layout drawing without the dialog. Material,
 // specification and summary are taken as the dialog takes them; the dates
-// default to today, as the dialog's date pickers do.
+// default to today, as the dialog's date pickers do. --pdf and --png also
+// write the drawing as a PDF or PNG picture (what "导出PDF"/"导出PNG" write).
 #include "CliCommands.h"
 #include "CliPrompter.h"
 #include "ExportReport.h"
@@ -30,8 +31,8 @@ bool takeDate(const QString &text, std::string &out)
 int layout(const QStringList &args)
 {
     const char *usage = "usage: zelvan-cli layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] "
-                        "[--review-date YYYY-MM-DD]";
-    QString projectPath, outDir;
+                        "[--review-date YYYY-MM-DD] [--pdf FILE] [--png FILE]";
+    QString projectPath, outDir, pdfFile, pngFile;
     const QDate today = QDate::currentDate();
     std::string prepared = formatDate(today.year(), today.month(), today.day());
     std::string review = prepared;
@@ -40,6 +41,10 @@ int layout(const QStringList &args)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--out-dir") && hasValue) {
             outDir = args.at(++i);
+        } else if (arg == QLatin1String("--pdf") && hasValue) {
+            pdfFile = args.at(++i);
+        } else if (arg == QLatin1String("--png") && hasValue) {
+            pngFile = args.at(++i);
         } else if (arg == QLatin1String("--prepared-date") && hasValue) {
             if (!takeDate(args.at(++i), prepared)) {
                 printError(QStringLiteral("invalid date %1 (expected YYYY-MM-DD)").arg(args.at(i)));
@@ -70,12 +75,26 @@ int layout(const QStringList &args)
     inputs.preparedDate = prepared;
     inputs.reviewDate = review;
 
+    // The DXF file first; the pictures are drawn by the same generator once
+    // it is written, so a refused drawing is refused once.
     CliPrompter prompter;
-    return reportExport(LayoutGenerator::generate(inputs, company, prompter, outDir));
+    int status = reportExport(LayoutGenerator::generate(inputs, company, prompter, outDir));
+    if (status != 0)
+        return status;
+    if (!pdfFile.isEmpty())
+        status |= reportExport(
+            LayoutGenerator::exportPicture(inputs, company, prompter, LayoutPainter::FileFormat::Pdf, pdfFile, outDir));
+    if (!pngFile.isEmpty())
+        status |= reportExport(
+            LayoutGenerator::exportPicture(inputs, company, prompter, LayoutPainter::FileFormat::Png, pngFile, outDir));
+    return status;
 }
 
 const CommandRegistration layoutCommand(
-    {"layout", "layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] [--review-date YYYY-MM-DD]", layout});
+    {"layout",
+     "layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] [--review-date YYYY-MM-DD] "
+     "[--pdf FILE] [--png FILE]",
+     layout});
 
 } // namespace
 } // namespace zelvan::cli

@@ -10,9 +10,11 @@
 #include "core/project/TextCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstring>
+#include <functional>
 
 namespace zelvan {
 
@@ -222,43 +224,18 @@ std::vector<std::string> LayoutGenerator::noteLines(const LayoutInputs &in)
 
 namespace {
 
-// The layout drawing as the export flow runs it: the checks in their order,
-// then the drawing. It asks no question.
-class LayoutExport : public Exporter {
-public:
-    LayoutExport(const LayoutInputs &inputs, const CompanyInfo &company, DxfOutput &output, const QString &outDirectory)
-        : in(inputs)
-        , company(company)
-        , output(output)
-    {
-        names.setField(Field::ProjectName, in.projectName);
-        names.setField(Field::VesselName, in.vesselName);
-        names.setField(Field::ProjectDirectory, in.projectDirectory);
-        path = OutputPaths::build(names, LayoutGenerator::fileSuffix(), outDirectory);
-    }
-
-    QString generatedFilesKind() const override { return LayoutGenerator::generatedFilesKind(); }
-    std::optional<ExportRefusal> checkBeforeQuestion() override;
-    void generate(ExportRun &run) override;
-
-private:
-    const LayoutInputs &in;
-    const CompanyInfo &company;
-    DxfOutput &output;
-    ProjectRecord names;
-    OutputPath path;
-};
-
-std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
+// The checks of the drawing in their order; `fileCheck` (the export's own
+// checks of where the file goes) runs after the plate and course counts.
+std::optional<ExportRefusal> drawingRefusal(const LayoutInputs &in,
+                                            const std::function<std::optional<ExportRefusal>()> &fileCheck)
 {
     if (in.plates.empty())
         return ExportRefusal::error(LayoutMessages::noPlates(), Prompter::Icon::Question);
     if (in.courses.empty())
         return ExportRefusal::error(LayoutMessages::noCourses(), Prompter::Icon::Question);
-    if (in.projectDirectory.empty() || path.directory.isEmpty())
-        return ExportRefusal::information(LayoutMessages::notSaved());
-    if (const QString unsafe = OutputPaths::unsafeNameMessage(names); !unsafe.isEmpty())
-        return ExportRefusal::information(unsafe);
+    if (fileCheck)
+        if (auto refusal = fileCheck())
+            return refusal;
     // Courses whose heights add up to 0 or less (a negative height can only
     // come from an edited file) give no scale for the development.
     if (LayoutGeometry::totalLength(in) <= 0)
@@ -271,11 +248,16 @@ std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
     return std::nullopt;
 }
 
-void LayoutExport::generate(ExportRun &run)
+// The one drawing sequence, from creating the file to closing it, for every
+// target (the DXF library, the preview, the PDF and PNG pictures). Returns the
+// combined result of every call; the marks of nozzles at stand-in places are
+// added to `standIns`.
+int drawLayout(DxfOutput &output, const LayoutInputs &in, const CompanyInfo &company, const QString &path,
+               QStringList &standIns)
 {
     const VesselType orientation = *in.vesselType;
     Emitter e(output);
-    const QByteArray nativePath = QFile::encodeName(path.path());
+    const QByteArray nativePath = QFile::encodeName(path);
     e &= output.createFile(std::string(nativePath.constData(), static_cast<size_t>(nativePath.size())));
     writeTables(e);
     const bool vertical = orientation == VesselType::Vertical;
@@ -319,7 +301,6 @@ void LayoutExport::generate(ExportRun &run)
     e.dimension(geometry.totalLengthDimension());
 
     e &= output.setCurrentLayer("Layer3");
-    QStringList standIns;
     for (int i = 0; i < static_cast<int>(in.nozzles.size()); ++i) {
         const LayoutNozzle nozzle = geometry.nozzle(i);
         // A nozzle without an outside diameter has no hole to draw.
@@ -346,9 +327,61 @@ void LayoutExport::generate(ExportRun &run)
 
     e &= output.sectionEnd();
     e &= output.closeFile();
+    return e.ok();
+}
 
-    if (e.ok() != 1) {
-        run.failed(LayoutMessages::generationFailed());
+// The layout drawing as the export flow runs it: the checks in their order,
+// then the drawing. It asks no question. The same export writes the DXF file
+// through the library and the PDF or PNG picture through the painting target.
+class LayoutExport : public Exporter {
+public:
+    LayoutExport(const LayoutInputs &inputs, const CompanyInfo &company, DxfOutput &output, const QString &suffix,
+                 const QString &outDirectory, const QString &explicitFile, std::function<QString()> failure)
+        : in(inputs)
+        , company(company)
+        , output(output)
+        , failure(std::move(failure))
+    {
+        names.setField(Field::ProjectName, in.projectName);
+        names.setField(Field::VesselName, in.vesselName);
+        names.setField(Field::ProjectDirectory, in.projectDirectory);
+        path = OutputPaths::build(names, suffix, outDirectory);
+        if (!explicitFile.isEmpty()) {
+            const QFileInfo file(explicitFile);
+            path.directory = file.absolutePath() + QLatin1Char('/');
+            path.fileName = file.fileName();
+        }
+    }
+
+    QString generatedFilesKind() const override { return LayoutGenerator::generatedFilesKind(); }
+    std::optional<ExportRefusal> checkBeforeQuestion() override;
+    void generate(ExportRun &run) override;
+
+private:
+    const LayoutInputs &in;
+    const CompanyInfo &company;
+    DxfOutput &output;
+    std::function<QString()> failure;
+    ProjectRecord names;
+    OutputPath path;
+};
+
+std::optional<ExportRefusal> LayoutExport::checkBeforeQuestion()
+{
+    return drawingRefusal(in, [this]() -> std::optional<ExportRefusal> {
+        if (in.projectDirectory.empty() || path.directory.isEmpty())
+            return ExportRefusal::information(LayoutMessages::notSaved());
+        if (const QString unsafe = OutputPaths::unsafeNameMessage(names); !unsafe.isEmpty())
+            return ExportRefusal::information(unsafe);
+        return std::nullopt;
+    });
+}
+
+void LayoutExport::generate(ExportRun &run)
+{
+    QStringList standIns;
+    if (drawLayout(output, in, company, path.path(), standIns) != 1) {
+        run.failed(failure());
         return;
     }
     run.written(path);
@@ -368,8 +401,56 @@ ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const Company
 ExportResult LayoutGenerator::generate(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
                                        DxfOutput &output, const QString &outDirectory)
 {
-    LayoutExport exporter(inputs, company, output, outDirectory);
+    LayoutExport exporter(inputs, company, output, fileSuffix(), outDirectory, QString(),
+                          [] { return LayoutMessages::generationFailed(); });
     return ExportFlow::run(exporter, prompter);
+}
+
+QString LayoutGenerator::pictureSuffix(LayoutPainter::FileFormat format)
+{
+    return format == LayoutPainter::FileFormat::Pdf ? QStringLiteral("-排版图.pdf") : QStringLiteral("-排版图.png");
+}
+
+ExportResult LayoutGenerator::exportPicture(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                            LayoutPainter::FileFormat format, const QString &file,
+                                            const QString &outDirectory)
+{
+    LayoutPainter painter(format);
+    return exportPicture(inputs, company, prompter, painter, format, file, outDirectory);
+}
+
+ExportResult LayoutGenerator::exportPicture(const LayoutInputs &inputs, const CompanyInfo &company, Prompter &prompter,
+                                            LayoutPainter &painter, LayoutPainter::FileFormat format,
+                                            const QString &file, const QString &outDirectory)
+{
+    LayoutExport exporter(inputs, company, painter, pictureSuffix(format), outDirectory, file,
+                          [&painter] { return LayoutMessages::pictureFailed().arg(painter.writeError()); });
+    return ExportFlow::run(exporter, prompter);
+}
+
+QString LayoutGenerator::preview(const LayoutInputs &inputs, const CompanyInfo &company, DxfOutput &output)
+{
+    if (const auto refusal = drawingRefusal(inputs, nullptr))
+        return refusal->text;
+    ProjectRecord names;
+    names.setField(Field::ProjectName, inputs.projectName);
+    names.setField(Field::VesselName, inputs.vesselName);
+    names.setField(Field::ProjectDirectory, inputs.projectDirectory);
+    QStringList standIns;
+    drawLayout(output, inputs, company, OutputPaths::build(names, fileSuffix()).path(), standIns);
+    return QString();
+}
+
+std::vector<LayoutNozzle> LayoutGenerator::approximatelyPlacedNozzles(const LayoutInputs &inputs)
+{
+    std::vector<LayoutNozzle> out;
+    if (drawingRefusal(inputs, nullptr))
+        return out;
+    const LayoutGeometry geometry(inputs, *inputs.vesselType);
+    for (int i = 0; i < static_cast<int>(inputs.nozzles.size()); ++i)
+        if (LayoutNozzle nozzle = geometry.nozzle(i); !nozzle.placedExactly)
+            out.push_back(std::move(nozzle));
+    return out;
 }
 
 } // namespace zelvan

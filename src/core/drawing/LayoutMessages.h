@@ -15,6 +15,9 @@ inline QString generationFailed()
 {
     return QStringLiteral("DXF文件生成错误！\n可能原因:无法加载CadIO.dll文件;\n排版图文件已打开");
 }
+// A PDF or PNG picture of the drawing that could not be written; %1 is the
+// file's own message.
+inline QString pictureFailed() { return QStringLiteral("排版图文件生成错误！\n%1"); }
 // After a drawing was written with nozzles at stand-in positions; %1 lists
 // their marks.
 inline QString nozzlesNotPlaced()

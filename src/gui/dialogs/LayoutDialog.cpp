@@ -1,6 +1,7 @@
 #include "gui/dialogs/LayoutDialog.h"
 
 #include "core/drawing/LayoutGenerator.h"
+#include "gui/dialogs/LayoutPreview.h"
 #include "gui/widgets/GeneratedFilesDialog.h"
 #include "gui/widgets/Icons.h"
 #include "core/project/TextCodec.h"
@@ -12,6 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace zelvan {
 
@@ -37,6 +41,9 @@ LayoutDialog::LayoutDialog(const ProjectRecord &record, const CompanyInfo &compa
     , m_prepared(new QDateEdit(QDate::currentDate(), this))
     , m_review(new QDateEdit(QDate::currentDate(), this))
     , m_summary(new QLabel(QStringLiteral("容器信息"), this))
+    , m_preview(new LayoutPreview(this))
+    , m_pdfButton(new QPushButton(QStringLiteral("导出PDF"), this))
+    , m_pngButton(new QPushButton(QStringLiteral("导出PNG"), this))
 {
     setWindowTitle(QStringLiteral("生成容器排版图"));
     setWindowIcon(Icons::appIcon());
@@ -70,16 +77,57 @@ LayoutDialog::LayoutDialog(const ProjectRecord &record, const CompanyInfo &compa
     generateButton->setDefault(true);
     connect(generateButton, &QPushButton::clicked, this, [this] { generate(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pdfButton, &QPushButton::clicked, this, [this] { exportPicture(LayoutPainter::FileFormat::Pdf); });
+    connect(m_pngButton, &QPushButton::clicked, this, [this] { exportPicture(LayoutPainter::FileFormat::Png); });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(m_pdfButton);
+    buttons->addWidget(m_pngButton);
     buttons->addWidget(generateButton);
     buttons->addWidget(close);
 
+    auto *fields = new QVBoxLayout;
+    fields->addLayout(grid);
+    fields->addWidget(m_summary);
+    auto *hint = new QLabel(QStringLiteral("预览：滚轮缩放，拖动平移，双击显示全图；橙色圈出的接管无法准确定位。"), this);
+    hint->setWordWrap(true);
+    fields->addWidget(hint);
+    fields->addStretch(1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(fields, 0);
+    body->addWidget(m_preview, 1);
+
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(m_summary);
+    layout->addLayout(body, 1);
     layout->addLayout(buttons);
     setMinimumWidth(620);
+    resize(1180, 640);
+
+    // The title block shows the dates and the material and specification,
+    // so the preview follows every change of them.
+    for (QDateEdit *edit : {m_prepared, m_review})
+        connect(edit, &QDateEdit::dateChanged, this, &LayoutDialog::refreshPreview);
+    for (QLineEdit *edit : {m_material, m_specification})
+        connect(edit, &QLineEdit::textChanged, this, &LayoutDialog::refreshPreview);
+    refreshPreview();
+}
+
+void LayoutDialog::refreshPreview()
+{
+    m_inputs.preparedDate = pickerText(m_prepared);
+    m_inputs.reviewDate = pickerText(m_review);
+    m_inputs.material = toGbk(m_material->text());
+    m_inputs.specification = toGbk(m_specification->text());
+    auto drawing = std::make_unique<LayoutPainter>();
+    const QString refusal = LayoutGenerator::preview(m_inputs, m_company, *drawing);
+    if (!refusal.isEmpty()) {
+        m_preview->setMessage(refusal);
+        return;
+    }
+    std::vector<LayoutPreview::Highlight> highlights;
+    for (const LayoutNozzle &nozzle : LayoutGenerator::approximatelyPlacedNozzles(m_inputs))
+        highlights.push_back({QPointF(nozzle.x, nozzle.y), std::max(nozzle.holeRadius, 8.0) + 12.0});
+    m_preview->setDrawing(std::move(drawing), std::move(highlights));
 }
 
 QString LayoutDialog::summaryText() const
@@ -94,6 +142,15 @@ void LayoutDialog::generate(bool showGeneratedFiles)
     m_inputs.preparedDate = pickerText(m_prepared);
     m_inputs.reviewDate = pickerText(m_review);
     const ExportResult result = LayoutGenerator::generate(m_inputs, m_company, m_prompter);
+    if (showGeneratedFiles)
+        GeneratedFilesDialog::showResult(result, m_prompter, this);
+}
+
+void LayoutDialog::exportPicture(LayoutPainter::FileFormat format, bool showGeneratedFiles)
+{
+    m_inputs.preparedDate = pickerText(m_prepared);
+    m_inputs.reviewDate = pickerText(m_review);
+    const ExportResult result = LayoutGenerator::exportPicture(m_inputs, m_company, m_prompter, format);
     if (showGeneratedFiles)
         GeneratedFilesDialog::showResult(result, m_prompter, this);
 }
