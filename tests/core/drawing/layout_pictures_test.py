@@ -37,12 +37,13 @@ class LayoutPictures(unittest.TestCase):
         with open(os.path.join(SOURCE, "samples", name + ".json"), encoding="utf-8") as f:
             project = json.load(f)
         directory = os.path.join(self.tmp, name) + os.sep
-        os.makedirs(directory)
+        os.makedirs(directory, exist_ok=True)
         project["fields"]["2"] = directory
         path = os.path.join(self.tmp, name + ".json")
         with open(path, "w", encoding="utf-8") as f:
             json.dump(project, f, ensure_ascii=False)
-        pcp = os.path.join(self.tmp, name + ".pcp")
+        # The drawing goes beside the project file, wherever field 2 points.
+        pcp = os.path.join(directory, name + ".pcp")
         r = run(CLI, "from-json", path, pcp)
         self.assertEqual(r.returncode, 0, r.stderr)
         return project, pcp, directory
@@ -98,13 +99,21 @@ class LayoutPictures(unittest.TestCase):
     def test_horizontal_sample_is_landscape(self):
         self.check("horizontal-storage-tank", landscape=True)
 
-    def test_unsaved_project_writes_no_picture(self):
-        # The sample as shipped has no project directory: refused once, nothing written.
-        pdf = os.path.join(self.tmp, "unsaved.pdf")
-        r = run(CLI, "layout", os.path.join(SOURCE, "samples", "vertical-storage-tank.pcp"), "--pdf", pdf)
+    def test_refused_drawing_writes_no_picture(self):
+        # Without plates the drawing is refused: once, and no picture either.
+        project, pcp, directory = self.sample("vertical-storage-tank")
+        project["tables"]["plates"] = {"count": "0", "rows": []}
+        path = os.path.join(self.tmp, "noplates.json")
+        with open(path, "w", encoding="utf-8") as f:
+            json.dump(project, f, ensure_ascii=False)
+        r = run(CLI, "from-json", path, pcp)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        pdf = os.path.join(self.tmp, "refused.pdf")
+        r = run(CLI, "layout", pcp, "--pdf", pdf)
         self.assertEqual(r.returncode, 1)
-        self.assertEqual(r.stderr.count("生成排版图前请先保存项目！"), 1)
+        self.assertEqual(r.stderr.count("板材数为零，无法生成排版图！"), 1)
         self.assertFalse(os.path.exists(pdf))
+        self.assertEqual(os.listdir(directory), [os.path.basename(pcp)])
 
 
 if __name__ == "__main__":
