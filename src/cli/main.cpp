@@ -3,8 +3,10 @@
 #include "CliCommands.h"
 
 #include "core/project/ProjectArchive.h"
+#include "core/project/TextCodec.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -64,6 +66,13 @@ bool readExportArguments(const QStringList &args, const char *command, ExportArg
     }
     if (!loadProject(projectPath, out.record, out.company))
         return false;
+    // A project directory stored as a relative path (the checked-in samples
+    // hold "./") is taken from where the project file lies, so the outputs
+    // land beside it whatever the working directory.
+    const QString stored = fromGbk(out.record.field(Field::ProjectDirectory));
+    if (!stored.isEmpty() && QDir::isRelativePath(stored))
+        out.record.setField(Field::ProjectDirectory,
+                            toGbk(QDir::cleanPath(QFileInfo(projectPath).absoluteDir().filePath(stored)) + QLatin1Char('/')));
     if (!out.outDir.isEmpty())
         out.outDir = QDir(out.outDir).absolutePath() + QLatin1Char('/');
     return true;

@@ -35,8 +35,10 @@ ProductListDocument::Layout ProductListDocument::weldTable()
     std::vector<int> all;
     for (int column = 0; column < 19; ++column)
         all.push_back(column);
-    // Nineteen columns across a portrait page leave about 0.6 cm of text
-    // per cell: at 7 pt every header fits on two lines.
+    // Nineteen equal columns across a portrait page leave 0.39 cm of text
+    // per cell once the cell margins are taken: 5 pt is the largest size at
+    // which two characters fit a line, so every header ("焊缝编号",
+    // "焊接人1") takes at most two lines.
     return {TableId::Welds,
             ProductListMessages::weldsCoverTitle(),
             ProductListMessages::weldsHeading(),
@@ -48,7 +50,7 @@ ProductListDocument::Layout ProductListDocument::weldTable()
              QStringLiteral("坡口形式"), QStringLiteral("检验类型"), QStringLiteral("检验标准"), QStringLiteral("检验比例"),
              QStringLiteral("合格级别"), QStringLiteral("焊缝状态"), QStringLiteral("焊接位置")},
             all,
-            7};
+            5};
 }
 
 ProductListDocument::ProductListDocument(Layout layout, const ProjectRecord &record, const CompanyInfo &company,
