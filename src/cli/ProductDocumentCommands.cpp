@@ -72,7 +72,9 @@ bool reportOutputs(const ExportResult &result, const QStringList &fileNames)
             std::printf("%s\n", written.toUtf8().constData());
         } else {
             all = false;
-            const QString why = result.message.isEmpty() ? QStringLiteral("未生成") : result.message;
+            // A message of several lines stays on the output's one line.
+            QString why = result.message.isEmpty() ? QStringLiteral("未生成") : result.message;
+            why.replace(QLatin1Char('\n'), QLatin1Char(' '));
             std::printf("%s: %s\n", fileName.toUtf8().constData(), why.toUtf8().constData());
         }
     }
