@@ -27,7 +27,8 @@ ProductListDocument::Layout ProductListDocument::partsList()
              QStringLiteral("标准号"), QStringLiteral("单位"), QStringLiteral("数量"), QStringLiteral("重量"),
              QStringLiteral("性质"), QStringLiteral("技术要求")},
             {Number, Name, Category, Specification, StandardNumber, Unit, Quantity, Weight, Nature, TechnicalRequirements},
-            10.5};
+            // Three characters to a line of a tenth of the page's width.
+            9};
 }
 
 ProductListDocument::Layout ProductListDocument::weldTable()

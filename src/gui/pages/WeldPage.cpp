@@ -25,6 +25,7 @@ QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable = f
     box->setEditable(editable);
     box->addItems(items);
     box->setCurrentIndex(-1);
+    box->setMinimumWidth(120); // short lists would otherwise shrink to their items
     return box;
 }
 
