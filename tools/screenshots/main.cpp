@@ -92,6 +92,14 @@ int main(int argc, char *argv[])
     cards->showRowsOfSelectedCard();
     ok = save(frame, out + "/page-welding-cards.png") && ok;
 
+    // The parts, the welds and the tower parameters.
+    view->pageHost()->tabs()->setCurrentIndex(5);
+    ok = save(frame, out + "/page-parts.png") && ok;
+    view->pageHost()->tabs()->setCurrentIndex(6);
+    ok = save(frame, out + "/page-welds.png") && ok;
+    view->pageHost()->tabs()->setCurrentIndex(9);
+    ok = save(frame, out + "/page-tower-parameters.png") && ok;
+
     zelvan::LayoutDialog layout(view->document().record(), zelvanApp.company(), prompter, frame);
     layout.show();
     ok = save(&layout, out + "/dialog-layout.png") && ok;

@@ -10,11 +10,14 @@ class BasicInfoPage;
 class CZelvanDoc;
 class HeadPage;
 class NozzlePage;
+class PartsPage;
 class PlatePage;
 class ProcessCardPage;
 class Prompter;
 class ShellCoursePage;
+class TowerParametersPage;
 class WeldingCardPage;
+class WeldPage;
 
 // The second tab of a project window: the ten record pages, created once
 // with the window in the order of their tabs.
@@ -31,6 +34,9 @@ public:
     PlatePage *platePage() const { return m_plates; }
     ProcessCardPage *processCardPage() const { return m_processCard; }
     WeldingCardPage *weldingCardPage() const { return m_weldingCards; }
+    PartsPage *partsPage() const { return m_parts; }
+    WeldPage *weldPage() const { return m_welds; }
+    TowerParametersPage *towerParametersPage() const { return m_tower; }
     QWidget *page(int index) const;
 
 private:
@@ -42,6 +48,9 @@ private:
     PlatePage *m_plates;
     ProcessCardPage *m_processCard;
     WeldingCardPage *m_weldingCards;
+    PartsPage *m_parts;
+    WeldPage *m_welds;
+    TowerParametersPage *m_tower;
 };
 
 } // namespace zelvan

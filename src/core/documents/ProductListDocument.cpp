@@ -1,0 +1,141 @@
+#include "core/documents/ProductListDocument.h"
+
+#include "core/documents/DocumentMessages.h"
+#include "core/documents/ProductCoverPage.h"
+#include "core/documents/ProductListMessages.h"
+#include "core/project/TextCodec.h"
+#include "core/word/WordDocument.h"
+#include "core/word/WordError.h"
+
+namespace zelvan {
+
+namespace {
+constexpr int kTableRows = 18; // the header and 17 records fill the first page
+}
+
+ProductListDocument::Layout ProductListDocument::partsList()
+{
+    // Material, document number and workpiece number stay in the project:
+    // the list that goes to the customer does not show them.
+    using namespace PartColumn;
+    return {TableId::Parts,
+            ProductListMessages::partsCoverTitle(),
+            ProductListMessages::partsHeading(),
+            ProductListMessages::partsFileSuffix(),
+            ProductListMessages::noParts(),
+            {QStringLiteral("编号"), QStringLiteral("名称"), QStringLiteral("类别"), QStringLiteral("规格型号"),
+             QStringLiteral("标准号"), QStringLiteral("单位"), QStringLiteral("数量"), QStringLiteral("重量"),
+             QStringLiteral("性质"), QStringLiteral("技术要求")},
+            {Number, Name, Category, Specification, StandardNumber, Unit, Quantity, Weight, Nature, TechnicalRequirements},
+            // Three characters to a line of a tenth of the page's width.
+            9};
+}
+
+ProductListDocument::Layout ProductListDocument::weldTable()
+{
+    std::vector<int> all;
+    for (int column = 0; column < 19; ++column)
+        all.push_back(column);
+    // Nineteen equal columns across a portrait page leave 0.39 cm of text
+    // per cell once the cell margins are taken: 5 pt is the largest size at
+    // which two characters fit a line, so every header ("焊缝编号",
+    // "焊接人1") takes at most two lines.
+    return {TableId::Welds,
+            ProductListMessages::weldsCoverTitle(),
+            ProductListMessages::weldsHeading(),
+            ProductListMessages::weldsFileSuffix(),
+            ProductListMessages::noWelds(),
+            {QStringLiteral("焊缝编号"), QStringLiteral("类别"), QStringLiteral("形状"), QStringLiteral("长度"),
+             QStringLiteral("焊接人1"), QStringLiteral("焊接人2"), QStringLiteral("焊接人3"), QStringLiteral("材质A"),
+             QStringLiteral("规格A"), QStringLiteral("材质B"), QStringLiteral("规格B"), QStringLiteral("焊缝类型"),
+             QStringLiteral("坡口形式"), QStringLiteral("检验类型"), QStringLiteral("检验标准"), QStringLiteral("检验比例"),
+             QStringLiteral("合格级别"), QStringLiteral("焊缝状态"), QStringLiteral("焊接位置")},
+            all,
+            5};
+}
+
+ProductListDocument::ProductListDocument(Layout layout, const ProjectRecord &record, const CompanyInfo &company,
+                                         Prompter &prompter)
+    : m_layout(std::move(layout))
+    , m_record(record)
+    , m_company(company)
+    , m_prompter(prompter)
+    , m_date(QDate::currentDate())
+{
+}
+
+ExportResult ProductListDocument::run()
+{
+    return ExportFlow::run(*this, m_prompter);
+}
+
+QString ProductListDocument::question() const
+{
+    return DocumentMessages::exportQuestion();
+}
+
+std::optional<ExportRefusal> ProductListDocument::checkAfterQuestion()
+{
+    if (m_record.table(m_layout.table).rowCount() == 0)
+        return ExportRefusal::information(m_layout.emptyMessage);
+    m_path = OutputPaths::build(m_record, m_layout.fileSuffix, m_outputDirectory);
+    // The project directory exists only after the first save.
+    if (m_path.directory.isEmpty())
+        return ExportRefusal::information(DocumentMessages::notSaved());
+    if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
+        return ExportRefusal::information(unsafe);
+    return std::nullopt;
+}
+
+void ProductListDocument::generate(ExportRun &run)
+{
+    std::unique_ptr<WordDocument> document = WordDocument::start();
+    if (!document) {
+        run.failed(WordDocument::createDispatchFailedMessage());
+        return;
+    }
+    try {
+        write(*document);
+        document->saveAs(m_path.path());
+    } catch (const WordError &error) {
+        run.failed(error.message());
+        return;
+    }
+    run.written(m_path);
+}
+
+void ProductListDocument::write(WordDocument &document) const
+{
+    ProductCoverPage::write(document, {m_layout.coverTitle, 18, false}, m_record, m_company, m_date);
+
+    document.setAlignment(WordAlignment::Centre);
+    document.setBold(true);
+    document.setSize(18);
+    document.typeText(m_layout.heading);
+    document.typeParagraph();
+    document.setBold(false);
+    document.setAlignment(WordAlignment::Left);
+    document.setSize(12);
+    document.typeText(ProductListMessages::productNumberLine() + fromGbk(m_record.field(Field::ProductNumber)));
+    document.typeParagraph();
+
+    document.setSize(m_layout.tableFontSize);
+    const int columns = int(m_layout.headers.size());
+    const int table = document.addTable(kTableRows, columns, false);
+    document.selectCell(table, 1, 1);
+    bool first = true;
+    auto cell = [&](const QString &text) {
+        // Moving on from the last cell appends a row.
+        if (!first)
+            document.moveRight(WordDocument::Cell);
+        first = false;
+        document.typeText(text);
+    };
+    for (const QString &header : m_layout.headers)
+        cell(header);
+    for (const std::vector<std::string> &row : m_record.table(m_layout.table).rows())
+        for (int column : m_layout.columns)
+            cell(column < int(row.size()) ? fromGbk(row[size_t(column)]) : QString());
+}
+
+} // namespace zelvan
