@@ -7,7 +7,6 @@
 #include "core/documents/TowerParameterLists.h"
 #include "core/project/TextCodec.h"
 #include "core/word/WordDocument.h"
-#include "core/word/WordError.h"
 
 namespace zelvan {
 
@@ -32,49 +31,8 @@ QStringList prefixed(const QString &prefix, const QStringList &items, const QStr
 } // namespace
 
 CertificateDocument::CertificateDocument(const ProjectRecord &record, const CompanyInfo &company, Prompter &prompter)
-    : m_record(record)
-    , m_company(company)
-    , m_prompter(prompter)
-    , m_date(QDate::currentDate())
+    : WordFileExport(record, company, prompter, CertificateMessages::fileSuffix())
 {
-}
-
-ExportResult CertificateDocument::run()
-{
-    return ExportFlow::run(*this, m_prompter);
-}
-
-QString CertificateDocument::question() const
-{
-    return DocumentMessages::exportQuestion();
-}
-
-std::optional<ExportRefusal> CertificateDocument::checkAfterQuestion()
-{
-    m_path = OutputPaths::build(m_record, CertificateMessages::fileSuffix(), m_outputDirectory);
-    // The project directory exists only after the first save.
-    if (m_path.directory.isEmpty())
-        return ExportRefusal::information(DocumentMessages::notSaved());
-    if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
-        return ExportRefusal::information(unsafe);
-    return std::nullopt;
-}
-
-void CertificateDocument::generate(ExportRun &run)
-{
-    std::unique_ptr<WordDocument> document = WordDocument::start();
-    if (!document) {
-        run.failed(WordDocument::createDispatchFailedMessage());
-        return;
-    }
-    try {
-        write(*document);
-        document->saveAs(m_path.path());
-    } catch (const WordError &error) {
-        run.failed(error.message());
-        return;
-    }
-    run.written(m_path);
 }
 
 QList<QStringList> CertificateDocument::tableLines(const ProjectRecord &record)

@@ -5,7 +5,6 @@
 #include "core/documents/ProductListMessages.h"
 #include "core/project/TextCodec.h"
 #include "core/word/WordDocument.h"
-#include "core/word/WordError.h"
 
 namespace zelvan {
 
@@ -56,52 +55,16 @@ ProductListDocument::Layout ProductListDocument::weldTable()
 
 ProductListDocument::ProductListDocument(Layout layout, const ProjectRecord &record, const CompanyInfo &company,
                                          Prompter &prompter)
-    : m_layout(std::move(layout))
-    , m_record(record)
-    , m_company(company)
-    , m_prompter(prompter)
-    , m_date(QDate::currentDate())
+    : WordFileExport(record, company, prompter, layout.fileSuffix)
+    , m_layout(std::move(layout))
 {
 }
 
-ExportResult ProductListDocument::run()
-{
-    return ExportFlow::run(*this, m_prompter);
-}
-
-QString ProductListDocument::question() const
-{
-    return DocumentMessages::exportQuestion();
-}
-
-std::optional<ExportRefusal> ProductListDocument::checkAfterQuestion()
+std::optional<ExportRefusal> ProductListDocument::checkContent() const
 {
     if (m_record.table(m_layout.table).rowCount() == 0)
         return ExportRefusal::information(m_layout.emptyMessage);
-    m_path = OutputPaths::build(m_record, m_layout.fileSuffix, m_outputDirectory);
-    // The project directory exists only after the first save.
-    if (m_path.directory.isEmpty())
-        return ExportRefusal::information(DocumentMessages::notSaved());
-    if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
-        return ExportRefusal::information(unsafe);
     return std::nullopt;
-}
-
-void ProductListDocument::generate(ExportRun &run)
-{
-    std::unique_ptr<WordDocument> document = WordDocument::start();
-    if (!document) {
-        run.failed(WordDocument::createDispatchFailedMessage());
-        return;
-    }
-    try {
-        write(*document);
-        document->saveAs(m_path.path());
-    } catch (const WordError &error) {
-        run.failed(error.message());
-        return;
-    }
-    run.written(m_path);
 }
 
 void ProductListDocument::write(WordDocument &document) const

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "core/export/ExportFlow.h"
-#include "core/project/OutputPath.h"
-#include "core/project/ProjectRecord.h"
+#include "core/documents/WordFileExport.h"
 
-#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +16,7 @@ class WordDocument;
 // page, a heading with the product number, then one table of the page's
 // rows under a header row. The table starts with 18 rows; more records
 // extend it, fewer leave empty rows for the shop to fill in by hand.
-class ProductListDocument : public Exporter {
+class ProductListDocument : public WordFileExport {
 public:
     // What tells the two documents apart.
     struct Layout {
@@ -37,28 +34,13 @@ public:
 
     ProductListDocument(Layout layout, const ProjectRecord &record, const CompanyInfo &company, Prompter &prompter);
 
-    // Replaces the project directory for this run (the batch tool's --out-dir).
-    void setOutputDirectory(const QString &directory) { m_outputDirectory = directory; }
-    // The date stamped on the cover page (today unless set).
-    void setDate(const QDate &date) { m_date = date; }
+    void write(WordDocument &document) const override;
 
-    ExportResult run();
-
-    QString generatedFilesKind() const override { return QStringLiteral("3"); }
-    QString question() const override;
-    std::optional<ExportRefusal> checkAfterQuestion() override;
-    void generate(ExportRun &run) override;
-
-    void write(WordDocument &document) const;
+protected:
+    std::optional<ExportRefusal> checkContent() const override;
 
 private:
     Layout m_layout;
-    const ProjectRecord &m_record;
-    const CompanyInfo &m_company;
-    Prompter &m_prompter;
-    QString m_outputDirectory;
-    QDate m_date;
-    OutputPath m_path;
 };
 
 } // namespace zelvan

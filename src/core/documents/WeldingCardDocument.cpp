@@ -6,7 +6,6 @@
 #include "core/documents/WeldingCardModel.h"
 #include "core/project/TextCodec.h"
 #include "core/word/WordDocument.h"
-#include "core/word/WordError.h"
 
 #include <variant>
 
@@ -83,51 +82,15 @@ QString text(const std::vector<std::string> &row, int column)
 } // namespace
 
 WeldingCardDocument::WeldingCardDocument(const ProjectRecord &record, const CompanyInfo &company, Prompter &prompter)
-    : m_record(record)
-    , m_company(company)
-    , m_prompter(prompter)
-    , m_date(QDate::currentDate())
+    : WordFileExport(record, company, prompter, WeldingCardMessages::fileSuffix())
 {
 }
 
-ExportResult WeldingCardDocument::run()
-{
-    return ExportFlow::run(*this, m_prompter);
-}
-
-QString WeldingCardDocument::question() const
-{
-    return DocumentMessages::exportQuestion();
-}
-
-std::optional<ExportRefusal> WeldingCardDocument::checkAfterQuestion()
+std::optional<ExportRefusal> WeldingCardDocument::checkContent() const
 {
     if (m_record.table(TableId::WeldingCards).rowCount() == 0)
         return ExportRefusal::information(WeldingCardMessages::noCards());
-    m_path = OutputPaths::build(m_record, WeldingCardMessages::fileSuffix(), m_outputDirectory);
-    // The project directory exists only after the first save.
-    if (m_path.directory.isEmpty())
-        return ExportRefusal::information(DocumentMessages::notSaved());
-    if (const QString unsafe = OutputPaths::unsafeNameMessage(m_record); !unsafe.isEmpty())
-        return ExportRefusal::information(unsafe);
     return std::nullopt;
-}
-
-void WeldingCardDocument::generate(ExportRun &run)
-{
-    std::unique_ptr<WordDocument> document = WordDocument::start();
-    if (!document) {
-        run.failed(WordDocument::createDispatchFailedMessage());
-        return;
-    }
-    try {
-        write(*document);
-        document->saveAs(m_path.path());
-    } catch (const WordError &error) {
-        run.failed(error.message());
-        return;
-    }
-    run.written(m_path);
 }
 
 void WeldingCardDocument::write(WordDocument &document) const
