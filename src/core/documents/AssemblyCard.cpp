@@ -33,7 +33,7 @@ void AssemblyCard::write(WordDocument &document, const ProcessFileInputs &in)
         {QStringLiteral("焊接"), {QStringLiteral("1.执行焊接工艺卡，外观符合《焊缝成型规定》，并打焊工钢印。")}, QStringLiteral("焊"),
          QStringLiteral("自检")},
     };
-    ProcessCardFrame::writeStepTable(document, 3, true, ProcessCardFrame::stepHeaderPlain(), openings);
+    const int firstTable = ProcessCardFrame::writeStepTable(document, 3, true, ProcessCardFrame::stepHeaderPlain(), openings);
     ProcessCardFrame::writePictureRow(document, in.programDirectory() + pictureName());
     document.moveDown(WordDocument::Line, 1);
 
@@ -62,7 +62,9 @@ void AssemblyCard::write(WordDocument &document, const ProcessFileInputs &in)
     const QString heatTreatment = in.process(ProcessField::HeatTreatment);
     if (!heatTreatment.isEmpty())
         closing.push_back({QStringLiteral("热处理"), {heatTreatment}, QStringLiteral("检、铆"), QStringLiteral("自检")});
-    ProcessCardFrame::writeStepTable(document, 6, true, {}, closing, 12);
+    // The steps after the picture go on in the first table's columns.
+    const int secondTable = ProcessCardFrame::writeStepTable(document, 6, true, {}, closing, 12);
+    document.continueColumnsOf(secondTable, firstTable);
     ProcessCardFrame::writeClosingRow(document);
 }
 

@@ -8,6 +8,13 @@ namespace zelvan {
 namespace {
 constexpr int kStepColumns = 6;
 
+// A table without header row: its first row is a step like the others,
+// neither repeated on the next page nor tied to the row after it.
+void noHeadingRow(WordDocument &document)
+{
+    document.setHeadingRow(false);
+}
+
 void typeContent(WordDocument &document, const QStringList &paragraphs)
 {
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
@@ -100,6 +107,8 @@ int ProcessCardFrame::writeStepTable(WordDocument &document, int initialRows, bo
     };
     for (const QString &text : header)
         cell({text});
+    if (header.isEmpty())
+        noHeadingRow(document);
     int number = firstNumber;
     for (const Step &step : steps) {
         cell({QString::number(number++)});
@@ -134,6 +143,8 @@ int ProcessCardFrame::writeRowTable(WordDocument &document, int initialRows, boo
         }
     };
     row(header);
+    if (header.isEmpty())
+        noHeadingRow(document);
     for (const QStringList &cells : rows)
         row(cells);
     return table;
@@ -153,17 +164,20 @@ void ProcessCardFrame::writeListRows(WordDocument &document, const QStringList &
     moveToMergedRow(document);
     document.setAlignment(WordAlignment::Left);
     document.splitCells(1, int(header.size()), false);
-    auto row = [&](const QStringList &cells) {
+    auto row = [&](const QStringList &cells, bool keepWithNext) {
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i)
                 document.moveRight(WordDocument::Cell);
             document.typeText(cells.at(i));
+            document.setKeepWithNext(keepWithNext);
         }
     };
-    row(header);
+    // The list's header row never ends a page alone: it goes with its first
+    // entry.
+    row(header, !rows.empty());
     for (const QStringList &cells : rows) {
         document.moveRight(WordDocument::Cell);
-        row(cells);
+        row(cells, false);
     }
 }
 

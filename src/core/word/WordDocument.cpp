@@ -226,6 +226,17 @@ void WordDocument::keepTableTogether(int tableId)
                 p.keepWithNext = true;
 }
 
+void WordDocument::continueColumnsOf(int tableId, int earlierTableId)
+{
+    bool inHeader = false;
+    int block = 0;
+    const int columns = tableById(earlierTableId, inHeader, block).gridColumns;
+    WordTable &table = tableById(tableId, inHeader, block);
+    if (table.gridColumns != columns || earlierTableId >= tableId)
+        throw WordError(QStringLiteral("表格的列不一致！"));
+    table.columnsOf = earlierTableId;
+}
+
 void WordDocument::setAlignment(WordAlignment alignment)
 {
     if (m_pos.inTable() && m_pos.selectedCells > 1) {

@@ -53,6 +53,10 @@ public:
     // Keeps a table on one page: every row but the last is kept with the
     // row after it (KeepWithNext on their paragraphs).
     void keepTableTogether(int tableId);
+    // Draws table `tableId` with the column widths of the earlier table
+    // `earlierTableId` of as many columns: the second part of a list that
+    // something else interrupted lines up with the first.
+    void continueColumnsOf(int tableId, int earlierTableId);
 
     void typeText(const QString &text);
     void typeParagraph();

@@ -74,6 +74,10 @@ struct WordTable {
     int id = 0;
     int gridColumns = 0;
     bool fitToContent = false;
+    // A table that goes on with the columns of an earlier one (a list cut in
+    // two by a picture) is drawn with that table's column widths, so the two
+    // parts line up and a column narrow in this part alone does not wrap.
+    int columnsOf = 0; // id of that table; 0 = its own widths
     std::vector<WordRow> rows;
     // The number of heading rows: the unbroken run of heading rows at the top.
     int headingRows() const;

@@ -416,9 +416,33 @@ void WordPackageWriter::appendEscaped(std::string &out, const QString &text)
     }
 }
 
+namespace {
+constexpr int kFitSlack = 20;
+} // namespace
+
 std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const WordDocumentModel &model)
 {
     const int n = std::max(table.gridColumns, 1);
+    // A table and those that go on with its columns share one set of widths,
+    // fitted to the rows of them all.
+    const int root = table.columnsOf ? table.columnsOf : table.id;
+    if (table.columnsOf || table.id) {
+        WordTable joined;
+        bool continued = false;
+        for (const WordBlock &block : model.body.blocks)
+            if (const auto *t = std::get_if<WordTable>(&block); t && t->gridColumns == n) {
+                if (t->id == root && !t->columnsOf) {
+                    joined = *t;
+                } else if (t->columnsOf == root && joined.id == root) {
+                    joined.rows.insert(joined.rows.end(), t->rows.begin(), t->rows.end());
+                    continued = true;
+                }
+            }
+        if (continued) {
+            joined.id = 0; // fitted as one table of all those rows
+            return columnWidths(joined, model);
+        }
+    }
     std::vector<int> widths(size_t(n), kTextWidth / n);
     if (!table.fitToContent)
         return widths;
@@ -456,8 +480,10 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
                 }
                 if (r < headingRows)
                     piece = std::max(piece, need);
-                desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding);
-                minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding);
+                // A line exactly as wide as its cell wraps in some word
+                // processors: a point of room beyond the padding.
+                desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding + kFitSlack);
+                minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding + kFitSlack);
             }
             column += cell.span;
         }
@@ -469,15 +495,24 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
         // An empty column still takes a little room to write in.
         minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * kCellPadding + 420);
         desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
-        if (desired[size_t(i)] <= fairShare) {
+        // A column is short when its longest line fits in a fair share of
+        // the text width: its words ("自检、专检", "铆、焊、气") then print
+        // whole, the cell padding besides.
+        if (desired[size_t(i)] <= fairShare + 2 * kCellPadding + kFitSlack) {
             widths[size_t(i)] = desired[size_t(i)];
             rest -= desired[size_t(i)];
         } else {
             longColumns.push_back(i);
         }
     }
-    if (longColumns.empty())
-        return widths; // everything fits: the table is as wide as its content
+    if (longColumns.empty()) {
+        // Everything fits: the table is as wide as its content, but never
+        // wider than the page.
+        if (rest < 0)
+            for (int &w : widths)
+                w = int(qint64(w) * kTextWidth / (kTextWidth - rest));
+        return widths;
+    }
     qint64 totalMinimum = 0;
     qint64 totalDesired = 0;
     for (int i : longColumns) {

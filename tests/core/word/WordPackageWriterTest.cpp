@@ -162,10 +162,11 @@ TEST(WordTableWidths, ASplitCellIsDividedEquallyOverUnequalColumns)
 // Widths of a fitted table, from what a printed page needs: A4 (11906
 // twips) less two margins of 1800 leaves 8306 twips of text width; a cell
 // loses 108 twips of margin on each side; a Chinese character of 12 points is
-// 240 twips wide.
+// 240 twips wide; a line exactly as wide as its cell wraps in LibreOffice, so
+// a fitted cell keeps a point (20 twips) of room besides.
 namespace {
 constexpr int kA4TextWidth = 11906 - 2 * 1800;
-constexpr int kCellMargins = 2 * 108;
+constexpr int kCellMargins = 2 * 108 + 20;
 int chineseWidth(int characters) { return characters * 240 + kCellMargins; }
 
 // A fitted table at 12 points whose first row holds `heading` and the rows
@@ -210,11 +211,12 @@ TEST(WordTableWidths, ShortColumnsGetTheirWholeTextAndTheLongOneTakesTheRest)
     EXPECT_EQ(widths, (std::vector<int>{chineseWidth(2), chineseWidth(4), kA4TextWidth - chineseWidth(2) - chineseWidth(4)}));
 
     // The step table of a card: six columns, so a share is a sixth of the
-    // page (1384 twips, room for four characters and no more). "自检、专检"
-    // (five) is long: its column gives way, but never below its heading.
+    // page (1384 twips: five characters, the cell margins besides). "自检、专检"
+    // (five) prints whole; six characters are long: that column gives way,
+    // but never below its heading.
     widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容及要求"), QStringLiteral("负责工位"),
                            QStringLiteral("检查"), QStringLiteral("检验员")},
-                          {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检"), QString()},
+                          {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检、停"), QString()},
                            {QStringLiteral("2"), QStringLiteral("划线"), QStringLiteral("短"), QStringLiteral("气、铆"), QStringLiteral("自检"), QString()}});
     ASSERT_EQ(widths.size(), 6u);
     EXPECT_EQ(widths[0], chineseWidth(2));
@@ -222,11 +224,16 @@ TEST(WordTableWidths, ShortColumnsGetTheirWholeTextAndTheLongOneTakesTheRest)
     EXPECT_EQ(widths[3], chineseWidth(4));
     EXPECT_EQ(widths[5], chineseWidth(3));
     EXPECT_GE(widths[4], chineseWidth(2));
-    EXPECT_LT(widths[4], chineseWidth(5));
+    EXPECT_LT(widths[4], chineseWidth(6));
     // The two long columns share exactly what the short ones leave, the
     // step text taking the most.
     EXPECT_EQ(widths[2] + widths[4], kA4TextWidth - 2 * chineseWidth(2) - chineseWidth(4) - chineseWidth(3));
     EXPECT_GT(widths[2], 4 * widths[4]);
+    // Five characters in that column fit whole.
+    widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容及要求"), QStringLiteral("负责工位"),
+                           QStringLiteral("检查"), QStringLiteral("检验员")},
+                          {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检"), QString()}});
+    EXPECT_EQ(widths[4], chineseWidth(5));
 
     // When everything fits, the table is only as wide as its text.
     widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称")}, {{QStringLiteral("1"), QStringLiteral("组对筒体封头")}});
