@@ -3,6 +3,7 @@
 #include "core/export/ExportFlow.h"
 #include "core/project/OutputPath.h"
 #include "core/project/ProjectRecord.h"
+#include "core/word/WordModel.h"
 
 #include <QDate>
 #include <QString>
@@ -31,6 +32,8 @@ public:
         QStringList headers;
         std::vector<int> columns; // the record columns printed, in order
         double tableFontSize;     // points
+        // The table's section: a wide table turns its pages.
+        PageOrientation tableOrientation = PageOrientation::Portrait;
     };
     static Layout partsList();
     static Layout weldTable();
