@@ -35,10 +35,9 @@ ProductListDocument::Layout ProductListDocument::weldTable()
     std::vector<int> all;
     for (int column = 0; column < 19; ++column)
         all.push_back(column);
-    // Nineteen equal columns across a portrait page leave 0.39 cm of text
-    // per cell once the cell margins are taken: 5 pt is the largest size at
-    // which two characters fit a line, so every header ("焊缝编号",
-    // "焊接人1") takes at most two lines.
+    // Nineteen equal columns do not fit a portrait page legibly: the table
+    // gets landscape pages of its own, where 9 pt is the largest size at
+    // which every header ("焊缝编号", "焊接人1") takes at most two lines.
     return {TableId::Welds,
             ProductListMessages::weldsCoverTitle(),
             ProductListMessages::weldsHeading(),
@@ -50,7 +49,8 @@ ProductListDocument::Layout ProductListDocument::weldTable()
              QStringLiteral("坡口形式"), QStringLiteral("检验类型"), QStringLiteral("检验标准"), QStringLiteral("检验比例"),
              QStringLiteral("合格级别"), QStringLiteral("焊缝状态"), QStringLiteral("焊接位置")},
             all,
-            5};
+            9,
+            PageOrientation::Landscape};
 }
 
 ProductListDocument::ProductListDocument(Layout layout, const ProjectRecord &record, const CompanyInfo &company,
@@ -70,6 +70,8 @@ std::optional<ExportRefusal> ProductListDocument::checkContent() const
 void ProductListDocument::write(WordDocument &document) const
 {
     ProductCoverPage::write(document, {m_layout.coverTitle, 18, false}, m_record, m_company, m_date);
+    if (m_layout.tableOrientation != PageOrientation::Portrait)
+        document.startSection(m_layout.tableOrientation);
 
     document.setAlignment(WordAlignment::Centre);
     document.setBold(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/documents/WordFileExport.h"
+#include "core/word/WordModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,8 @@ public:
         QStringList headers;
         std::vector<int> columns; // the record columns printed, in order
         double tableFontSize;     // points
+        // The table's section: a wide table turns its pages.
+        PageOrientation tableOrientation = PageOrientation::Portrait;
     };
     static Layout partsList();
     static Layout weldTable();

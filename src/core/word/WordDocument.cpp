@@ -62,6 +62,9 @@ WordParagraph splitParagraph(WordParagraph &paragraph, int offset)
     tail.alignment = paragraph.alignment;
     tail.markFormat = paragraph.markFormat;
     tail.keepWithNext = paragraph.keepWithNext;
+    // A section break is the paragraph's mark, and the mark ends the tail.
+    tail.endsSection = paragraph.endsSection;
+    paragraph.endsSection = false;
     std::vector<WordRun> head;
     int position = 0;
     for (WordRun &run : paragraph.runs) {
@@ -280,6 +283,23 @@ void WordDocument::typeParagraph()
         ++m_pos.block;
     }
     m_pos.offset = 0;
+}
+
+void WordDocument::startSection(PageOrientation orientation)
+{
+    if (m_pos.inHeader || m_pos.inTable())
+        throw WordError(QStringLiteral("分节符只能插入正文中表格以外的位置！"));
+    // The section the insertion point is in: the section breaks before it.
+    int section = 0;
+    for (int i = 0; i < m_pos.block; ++i)
+        if (const auto *p = std::get_if<WordParagraph>(&m_model.body.blocks[size_t(i)]); p && p->endsSection)
+            ++section;
+    // The break is a paragraph mark: the text before the insertion point
+    // ends the section as it was set up, the rest (and a break that ended
+    // the paragraph) goes with the new section.
+    typeParagraph();
+    std::get<WordParagraph>(m_model.body.blocks[size_t(m_pos.block - 1)]).endsSection = true;
+    m_model.sections.insert(m_model.sections.begin() + section + 1, WordSection{orientation});
 }
 
 void WordDocument::seekView(int view)

@@ -60,6 +60,11 @@ public:
 
     void typeText(const QString &text);
     void typeParagraph();
+    // InsertBreak(wdSectionBreakNextPage): ends the paragraph at the
+    // insertion point with a section break; what follows it starts on a new
+    // page in a section of the given orientation, with the same margins and
+    // page header. Only in the main text, outside tables.
+    void startSection(PageOrientation orientation);
     void seekView(int view);
 
     // Adds a table at the insertion point (which must lie outside tables)

@@ -14,6 +14,7 @@ namespace zelvan {
 
 enum class WordUnderline { None, Single, Double };
 enum class WordAlignment { Left, Centre };
+enum class PageOrientation { Portrait, Landscape };
 
 // Font size of the page header's style ("小五"): what the header's text takes
 // unless a size is set there.
@@ -43,6 +44,9 @@ struct WordParagraph {
     // Kept on one page with the paragraph (or table row) that follows: a
     // title or caption never stays alone at the foot of a page.
     bool keepWithNext = false;
+    // The paragraph mark is a section break: the paragraph is the last of
+    // its section, and the page setup up to here is that section's.
+    bool endsSection = false;
     int length() const;
     QString text() const; // pictures are left out
 };
@@ -97,8 +101,17 @@ struct WordPicture {
     QSize pixelSize;
 };
 
+// Page setup of a section of the body. Sections follow each other on new
+// pages; every one carries the same page header.
+struct WordSection {
+    PageOrientation orientation = PageOrientation::Portrait;
+};
+
 struct WordDocumentModel {
     WordStory body;
+    // The body's sections in order: the k-th paragraph of the body that ends
+    // a section ends sections[k]; the last section runs to the body's end.
+    std::vector<WordSection> sections{WordSection{}};
     WordStory header;
     std::vector<WordPicture> pictures;
 };

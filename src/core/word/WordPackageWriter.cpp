@@ -118,6 +118,23 @@ PictureExtent pictureExtent(const WordPicture &picture, int maxWidthTwips)
     return {cx, std::max<qint64>(cy, 1)};
 }
 
+// Page setup of a section, in the order the schema gives it: the page
+// header (the same on every page of every section), page size, margins,
+// columns.
+std::string sectionProperties(const WordSection &section)
+{
+    using W = WordPackageWriter;
+    const bool landscape = section.orientation == PageOrientation::Landscape;
+    const int width = landscape ? W::kPageHeight : W::kPageWidth;
+    const int height = landscape ? W::kPageWidth : W::kPageHeight;
+    return "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rIdHeader\"/>"
+           "<w:pgSz w:w=\"" + number(width) + "\" w:h=\"" + number(height) + "\""
+        + (landscape ? " w:orient=\"landscape\"" : "") + "/>"
+           "<w:pgMar w:top=\"" + number(W::kMarginTopBottom) + "\" w:right=\"" + number(W::kMarginLeftRight) + "\" w:bottom=\""
+        + number(W::kMarginTopBottom) + "\" w:left=\"" + number(W::kMarginLeftRight) + "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"
+           "<w:cols w:space=\"425\"/></w:sectPr>";
+}
+
 class StoryWriter {
 public:
     StoryWriter(const WordDocumentModel &model, std::string &out, bool header, int &drawingId)
@@ -126,9 +143,19 @@ public:
     void blocks(const WordStory &story)
     {
         bool afterTable = false;
+        size_t section = 0;
+        auto currentSection = [&]() -> const WordSection & {
+            return m_model.sections[std::min(section, m_model.sections.size() - 1)];
+        };
         for (const WordBlock &block : story.blocks) {
+            m_textWidth = m_header ? WordPackageWriter::kTextWidth
+                                   : WordPackageWriter::sectionTextWidth(currentSection().orientation);
             if (const auto *p = std::get_if<WordParagraph>(&block)) {
-                paragraph(*p, WordPackageWriter::kTextWidth);
+                // The last paragraph of a section carries its page setup.
+                const bool ends = !m_header && p->endsSection;
+                paragraph(*p, m_textWidth, ends ? &currentSection() : nullptr);
+                if (ends)
+                    ++section;
                 afterTable = false;
             } else {
                 // Word processors join two tables that touch into one, and
@@ -220,7 +247,7 @@ private:
               "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
     }
 
-    void paragraph(const WordParagraph &p, int maxWidth)
+    void paragraph(const WordParagraph &p, int maxWidth, const WordSection *endsSection = nullptr)
     {
         m_out += "<w:p><w:pPr>";
         if (m_header)
@@ -229,6 +256,8 @@ private:
             m_out += "<w:keepNext/>";
         m_out += p.alignment == WordAlignment::Centre ? "<w:jc w:val=\"center\"/>" : "<w:jc w:val=\"left\"/>";
         runProperties(p.markFormat);
+        if (endsSection)
+            m_out += sectionProperties(*endsSection);
         m_out += "</w:pPr>";
         for (const WordRun &run : p.runs) {
             if (run.isPicture())
@@ -241,7 +270,7 @@ private:
 
     void table(const WordTable &t)
     {
-        const std::vector<int> widths = WordPackageWriter::columnWidths(t, m_model);
+        const std::vector<int> widths = WordPackageWriter::columnWidths(t, m_model, m_textWidth);
         int total = 0;
         for (int w : widths)
             total += w;
@@ -320,6 +349,7 @@ private:
     std::string &m_out;
     bool m_header;
     int &m_drawingId;
+    int m_textWidth = WordPackageWriter::kTextWidth; // of the section being written
 };
 
 std::string relationshipsXml(const WordDocumentModel &model, bool mainDocument)
@@ -420,7 +450,7 @@ namespace {
 constexpr int kFitSlack = 20;
 } // namespace
 
-std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const WordDocumentModel &model)
+std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const WordDocumentModel &model, int availableWidth)
 {
     const int n = std::max(table.gridColumns, 1);
     // A table and those that go on with its columns share one set of widths,
@@ -440,10 +470,10 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
             }
         if (continued) {
             joined.id = 0; // fitted as one table of all those rows
-            return columnWidths(joined, model);
+            return columnWidths(joined, model, availableWidth);
         }
     }
-    std::vector<int> widths(size_t(n), kTextWidth / n);
+    std::vector<int> widths(size_t(n), availableWidth / n);
     if (!table.fitToContent)
         return widths;
 
@@ -468,7 +498,7 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
                     int width = 0;
                     for (const WordRun &run : p.runs) {
                         if (run.isPicture()) {
-                            const int w = int(pictureExtent(model.pictures[size_t(run.picture)], kTextWidth).cx / kEmuPerTwip);
+                            const int w = int(pictureExtent(model.pictures[size_t(run.picture)], availableWidth).cx / kEmuPerTwip);
                             width += w;
                             piece = std::max(piece, w);
                         } else {
@@ -488,8 +518,8 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
             column += cell.span;
         }
     }
-    const int fairShare = kTextWidth / n;
-    int rest = kTextWidth;
+    const int fairShare = availableWidth / n;
+    int rest = availableWidth;
     std::vector<int> longColumns;
     for (int i = 0; i < n; ++i) {
         // An empty column still takes a little room to write in.
@@ -510,7 +540,7 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
         // wider than the page.
         if (rest < 0)
             for (int &w : widths)
-                w = int(qint64(w) * kTextWidth / (kTextWidth - rest));
+                w = int(qint64(w) * availableWidth / (availableWidth - rest));
         return widths;
     }
     qint64 totalMinimum = 0;
@@ -548,11 +578,7 @@ std::string WordPackageWriter::documentXml(const WordDocumentModel &model)
     out += std::string("<w:document") + kNamespaces + "><w:body>";
     int drawingId = 0;
     StoryWriter(model, out, false, drawingId).blocks(model.body);
-    out += "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"rIdHeader\"/>"
-           "<w:pgSz w:w=\"" + number(kPageWidth) + "\" w:h=\"" + number(kPageHeight) + "\"/>"
-           "<w:pgMar w:top=\"" + number(kMarginTopBottom) + "\" w:right=\"" + number(kMarginLeftRight) + "\" w:bottom=\""
-        + number(kMarginTopBottom) + "\" w:left=\"" + number(kMarginLeftRight) + "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"
-           "<w:cols w:space=\"425\"/></w:sectPr></w:body></w:document>";
+    out += sectionProperties(model.sections.back()) + "</w:body></w:document>";
     return out;
 }
 

@@ -10,8 +10,9 @@
 namespace zelvan {
 
 // Serialises the in-memory document as a WordprocessingML package: content
-// types, relationships, document, page header, styles and media, A4
-// portrait, East Asian text in 宋体 and Latin text in Times New Roman.
+// types, relationships, document, page header, styles and media, A4 in
+// portrait or landscape sections, East Asian text in 宋体 and Latin text in
+// Times New Roman.
 class WordPackageWriter {
 public:
     // Page geometry in twips: A4 with the margins of a new document.
@@ -20,6 +21,12 @@ public:
     static constexpr int kMarginLeftRight = 1800;
     static constexpr int kMarginTopBottom = 1440;
     static constexpr int kTextWidth = kPageWidth - 2 * kMarginLeftRight;
+    // A landscape section turns the page and keeps the margins.
+    static constexpr int kLandscapeTextWidth = kPageHeight - 2 * kMarginLeftRight;
+    static constexpr int sectionTextWidth(PageOrientation orientation)
+    {
+        return orientation == PageOrientation::Landscape ? kLandscapeTextWidth : kTextWidth;
+    }
     static constexpr int kCellPadding = 108; // left and right, each
 
     struct Part {
@@ -45,8 +52,10 @@ public:
     // Grid column widths (twips) of a table: equal shares of the text width,
     // or for a table fitted to its content, the full width of every column
     // whose content fits its equal share, the rest of the text width for the
-    // long columns (see the definition).
-    static std::vector<int> columnWidths(const WordTable &table, const WordDocumentModel &model);
+    // long columns (see the definition). The text width is that of the
+    // section the table is in.
+    static std::vector<int> columnWidths(const WordTable &table, const WordDocumentModel &model,
+                                         int availableWidth = kTextWidth);
 };
 
 } // namespace zelvan

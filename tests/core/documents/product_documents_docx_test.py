@@ -14,7 +14,9 @@ import tempfile
 import unittest
 
 import docx
+from docx.enum.section import WD_ORIENT
 from docx.enum.text import WD_ALIGN_PARAGRAPH
+from docx.shared import Mm
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
 SOURCE = os.environ["ZELVAN_SOURCE_DIR"]
@@ -110,6 +112,34 @@ class ProductDocuments(unittest.TestCase):
                 for empty in table[count + 1:]:
                     self.assertEqual(empty, [""] * 19)
 
+    def test_weld_table_turns_its_pages_and_the_cover_stays_upright(self):
+        document = self.export("welds", "landscape", "-焊缝参数表.doc", welds=[weld("L1")])
+        sections = document.sections
+        self.assertEqual(len(sections), 2)
+        cover, table = sections[0], sections[-1]
+        self.assertEqual(cover.orientation, WD_ORIENT.PORTRAIT)
+        self.assertEqual((round(cover.page_width.mm), round(cover.page_height.mm)), (210, 297))
+        self.assertEqual(table.orientation, WD_ORIENT.LANDSCAPE)
+        self.assertEqual((round(table.page_width.mm), round(table.page_height.mm)), (297, 210))
+        # The heading and the table are in the turned section.
+        body = document.element.body
+        first_break = cover._sectPr.getparent().getparent()
+        children = list(body)
+        titles = [p for p in document.paragraphs if p.text == "焊   缝   参   数   表"]
+        self.assertEqual(len(titles), 2)  # the cover's title and the table's heading
+        self.assertLess(children.index(titles[0]._p), children.index(first_break))
+        self.assertGreater(children.index(titles[1]._p), children.index(first_break))
+        self.assertGreater(children.index(document.tables[0]._tbl), children.index(first_break))
+        # The table fills the width between the landscape margins.
+        self.assertEqual(table.left_margin, cover.left_margin)
+        text_width = table.page_width - table.left_margin - table.right_margin
+        self.assertAlmostEqual(sum(c.width for c in document.tables[0].columns) / Mm(1), text_width / Mm(1), delta=1)
+        # The company name heads the pages of both sections.
+        for section in sections:
+            self.assertFalse(section.header.is_linked_to_previous)
+            self.assertTrue(section.header.paragraphs[0].text)
+        self.assertEqual(table.header.paragraphs[0].text, cover.header.paragraphs[0].text)
+
     def test_weld_without_welders_gives_empty_cells(self):
         document = self.export("welds", "nowelders", "-焊缝参数表.doc",
                                welds=[weld("B1", ("", "", "")), weld("B2", ("李四", "", ""))])
@@ -122,6 +152,7 @@ class ProductDocuments(unittest.TestCase):
         parts = [part("1"), part("2", "自制吊耳")] + [part(str(i)) for i in range(3, 19)]
         document = self.export("parts", "parts", "-零件参数表.doc", parts=parts)
         self.heading(document, "产 品 零 件 明 细 表", "产  品  零  件  明  细  表")
+        self.assertEqual([s.orientation for s in document.sections], [WD_ORIENT.PORTRAIT])
         table = table_texts(document.tables[0])
         self.assertEqual(len(table), 19)  # 18 parts: one row more than the first page's 17
         self.assertEqual(table[0], PART_HEADERS)

@@ -414,3 +414,33 @@ TEST(WordDocumentHeader, HeaderTextTakesTheHeaderStyleAndTheBodyKeepsItsFont)
     EXPECT_EQ(header.runs.at(0).format.size, 9);
     EXPECT_EQ(header.markFormat.size, 9);
 }
+
+TEST(WordDocumentSections, ABreakSplitsTheSectionItIsTypedIn)
+{
+    auto d = newDocument();
+    d->typeText(QStringLiteral("封面"));
+    d->startSection(PageOrientation::Landscape);
+    d->typeText(QStringLiteral("表"));
+    // A break typed at the start of the cover's line: what precedes it keeps
+    // the cover's portrait page, the cover line goes to the new section and
+    // still ends it with its own break, before the landscape one.
+    d->moveUp(WordDocument::Line, 1);
+    d->typeText(QStringLiteral("前"));
+    d->startSection(PageOrientation::Portrait);
+    ASSERT_EQ(d->model().body.blocks.size(), 3u);
+    EXPECT_EQ(bodyParagraph(*d, 0).text(), QStringLiteral("前"));
+    EXPECT_TRUE(bodyParagraph(*d, 0).endsSection);
+    EXPECT_EQ(bodyParagraph(*d, 1).text(), QStringLiteral("封面"));
+    EXPECT_TRUE(bodyParagraph(*d, 1).endsSection);
+    EXPECT_FALSE(bodyParagraph(*d, 2).endsSection);
+    std::vector<PageOrientation> orientations;
+    for (const WordSection &s : d->model().sections)
+        orientations.push_back(s.orientation);
+    EXPECT_EQ(orientations, (std::vector<PageOrientation>{PageOrientation::Portrait, PageOrientation::Portrait,
+                                                         PageOrientation::Landscape}));
+    // A table put in before the cover line leaves the break on that line.
+    d->addTable(1, 2, false);
+    EXPECT_TRUE(std::holds_alternative<WordTable>(d->model().body.blocks.at(1)));
+    EXPECT_EQ(bodyParagraph(*d, 2).text(), QStringLiteral("封面"));
+    EXPECT_TRUE(bodyParagraph(*d, 2).endsSection);
+}

@@ -392,3 +392,89 @@ TEST(WordPackage, SaveAsWritesAtomicallyAndReportsFailures)
 
     EXPECT_THROW(d->saveAs(dir.filePath("no/such/folder/x.doc")), WordError);
 }
+
+// A section break: the cover stays portrait, what follows is in a landscape
+// section. Read back as a reader does: each section's page setup is in the
+// last paragraph of the section, the last one at the end of the body, and
+// every one shows the page header.
+TEST(WordPackageWriter, SectionsTurnThePageAndKeepTheHeader)
+{
+    auto d = WordDocument::start();
+    d->seekView(WordDocument::PageHeader);
+    d->typeText(QStringLiteral("公司"));
+    d->seekView(WordDocument::MainText);
+    d->typeText(QStringLiteral("封面"));
+    d->startSection(PageOrientation::Landscape);
+    d->typeText(QStringLiteral("表格"));
+    d->typeParagraph();
+    d->addTable(2, 4, false);
+
+    struct Section {
+        QString paragraphText; // of the paragraph holding it; empty at the body's end
+        bool inParagraph = false;
+        QString width, height, orient, header;
+    };
+    std::vector<Section> sections;
+    QString tableWidth;
+    QXmlStreamReader reader(QByteArray::fromStdString(unzip(d->packageBytes()).at("word/document.xml")));
+    QStringList path;
+    QString paragraphText;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            const QString name = reader.qualifiedName().toString();
+            if (name == QLatin1String("w:p"))
+                paragraphText.clear();
+            if (name == QLatin1String("w:sectPr")) {
+                Section s;
+                s.inParagraph = path.endsWith(QStringLiteral("w:pPr")) && path.size() >= 2
+                                && path.at(path.size() - 2) == QLatin1String("w:p");
+                if (!s.inParagraph)
+                    EXPECT_TRUE(path.endsWith(QStringLiteral("w:body")));
+                sections.push_back(s);
+            }
+            const auto a = reader.attributes();
+            if (name == QLatin1String("w:pgSz")) {
+                sections.back().width = a.value(QStringLiteral("w:w")).toString();
+                sections.back().height = a.value(QStringLiteral("w:h")).toString();
+                sections.back().orient = a.value(QStringLiteral("w:orient")).toString();
+            }
+            if (name == QLatin1String("w:headerReference"))
+                sections.back().header = a.value(QStringLiteral("r:id")).toString();
+            if (name == QLatin1String("w:tblW"))
+                tableWidth = a.value(QStringLiteral("w:w")).toString();
+            path.append(name);
+        } else if (reader.isEndElement()) {
+            if (reader.qualifiedName() == QLatin1String("w:p") && !sections.empty() && sections.back().inParagraph
+                && sections.back().paragraphText.isNull())
+                sections.back().paragraphText = paragraphText;
+            path.removeLast();
+        } else if (reader.isCharacters()) {
+            paragraphText += reader.text();
+        }
+    }
+    ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    ASSERT_EQ(sections.size(), 2u);
+    // The cover: A4 portrait (210 x 297 mm), ended by its last paragraph.
+    EXPECT_TRUE(sections[0].inParagraph);
+    EXPECT_EQ(sections[0].paragraphText, QStringLiteral("封面"));
+    EXPECT_EQ(sections[0].width, QStringLiteral("11906"));
+    EXPECT_EQ(sections[0].height, QStringLiteral("16838"));
+    EXPECT_TRUE(sections[0].orient.isEmpty());
+    // The table's section: A4 turned, at the end of the body.
+    EXPECT_FALSE(sections[1].inParagraph);
+    EXPECT_EQ(sections[1].width, QStringLiteral("16838"));
+    EXPECT_EQ(sections[1].height, QStringLiteral("11906"));
+    EXPECT_EQ(sections[1].orient, QStringLiteral("landscape"));
+    for (const Section &s : sections)
+        EXPECT_EQ(s.header, QStringLiteral("rIdHeader"));
+    // A fixed table spans the landscape text width: the page less two
+    // 1800-twip margins (less what equal shares lose to rounding).
+    EXPECT_LE(tableWidth.toInt(), 16838 - 2 * 1800);
+    EXPECT_GE(tableWidth.toInt(), 16838 - 2 * 1800 - 3);
+
+    // A break belongs to the main text, outside tables.
+    EXPECT_THROW(d->startSection(PageOrientation::Portrait), WordError); // in the table
+    d->seekView(WordDocument::PageHeader);
+    EXPECT_THROW(d->startSection(PageOrientation::Portrait), WordError);
+}

@@ -12,6 +12,7 @@ introduce, the page header left to its style.
 import os
 import posixpath
 import shutil
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -55,6 +56,10 @@ SCHEMA_ORDER = {
              "tblHeader", "tblCellSpacing", "jc", "hidden", "ins", "del", "trPrChange"],
     "tblBorders": ["top", "left", "start", "bottom", "right", "end", "insideH", "insideV"],
     "tblCellMar": ["top", "left", "start", "bottom", "right", "end"],
+    # CT_SectPr: the header and footer references, then the page setup.
+    "sectPr": ["headerReference", "footerReference", "footnotePr", "endnotePr", "type", "pgSz", "pgMar", "paperSrc",
+               "pgBorders", "lnNumType", "pgNumType", "cols", "formProt", "vAlign", "noEndnote", "titlePg",
+               "textDirection", "bidi", "rtlGutter", "docGrid", "printerSettings", "sectPrChange"],
 }
 
 STEP_HEADING = ["序号", "名称", "工序内容及要求", "负责工位", "检查", "检验员"]
@@ -77,6 +82,19 @@ class SamplePackages(unittest.TestCase):
         for path in sample_documents.write_documents(cls.tmp):
             with zipfile.ZipFile(path) as z:
                 cls.packages[os.path.basename(path)] = {name: z.read(name) for name in z.namelist()}
+        # The weld parameter table: a portrait cover and a landscape table
+        # section, the one document of the samples with two sections.
+        cls.weld_packages = {}
+        for sample in sample_documents.sample_projects():
+            out = os.path.join(cls.tmp, "welds-" + os.path.splitext(os.path.basename(sample))[0])
+            os.makedirs(out)
+            result = subprocess.run([os.path.join(sample_documents.BIN, "zelvan-cli"), "welds", sample, "--out-dir", out],
+                                    capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+            if result.returncode != 0:
+                raise AssertionError("welds %s failed:\n%s" % (sample, result.stderr))
+            for name in os.listdir(out):
+                with zipfile.ZipFile(os.path.join(out, name)) as z:
+                    cls.weld_packages[name] = {n: z.read(n) for n in z.namelist()}
 
     @classmethod
     def tearDownClass(cls):
@@ -89,7 +107,7 @@ class SamplePackages(unittest.TestCase):
 
     def test_property_lists_follow_the_schema_order(self):
         checked = dict.fromkeys(SCHEMA_ORDER, 0)
-        for doc, package in self.packages.items():
+        for doc, package in list(self.packages.items()) + list(self.weld_packages.items()):
             for name, root in self.xml_parts(package):
                 for list_name, order in SCHEMA_ORDER.items():
                     for element in root.iter("{%s}%s" % (W, list_name)):
@@ -102,8 +120,25 @@ class SamplePackages(unittest.TestCase):
                         self.assertEqual(len(set(children)), len(children), where)
                         checked[list_name] += 1
         # Each kind of list occurs in the documents, so the check saw them.
-        for list_name in ("rPr", "pPr", "tcPr", "tblPr", "trPr", "tblBorders", "tblCellMar"):
+        for list_name in ("rPr", "pPr", "tcPr", "tblPr", "trPr", "tblBorders", "tblCellMar", "sectPr"):
             self.assertGreater(checked[list_name], 0, list_name)
+
+    def test_sections_end_where_word_expects_them(self):
+        self.assertTrue(self.weld_packages)
+        for doc, package in self.weld_packages.items():
+            body = etree.fromstring(package["word/document.xml"]).find("w:body", NS)
+            sections = list(body.iter("{%s}sectPr" % W))
+            self.assertEqual(len(sections), 2, doc)
+            # A section but the last ends with its last paragraph's mark;
+            # the last is the body's last child.
+            self.assertEqual([local(a) for a in (sections[0].getparent(), sections[0].getparent().getparent())],
+                             ["pPr", "p"], doc)
+            self.assertIs(sections[1].getparent(), body, doc)
+            self.assertIs(body[-1], sections[1], doc)
+            # The page setup comes out of its paragraph's properties last.
+            self.assertIs(sections[0].getparent()[-1], sections[0], doc)
+            for sect in sections:
+                self.assertEqual(sect.find("w:headerReference", NS).get("{%s}id" % R), "rIdHeader", doc)
 
     def test_rows_span_exactly_the_grid(self):
         tables = 0
