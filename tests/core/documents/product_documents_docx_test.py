@@ -10,6 +10,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import unittest
 
@@ -20,7 +21,8 @@ from docx.shared import Mm
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
 SOURCE = os.environ["ZELVAN_SOURCE_DIR"]
-CLI = os.path.join(BIN, "zelvan-cli")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from cli_case import CLI, CliProjectCase  # noqa: E402
 
 WELD_HEADERS = ["焊缝编号", "类别", "形状", "长度", "焊接人1", "焊接人2", "焊接人3", "材质A", "规格A", "材质B",
                 "规格B", "焊缝类型", "坡口形式", "检验类型", "检验标准", "检验比例", "合格级别", "焊缝状态", "焊接位置"]
@@ -41,22 +43,7 @@ def table_texts(table):
     return [[cell.text for cell in row.cells] for row in table.rows]
 
 
-class ProductDocuments(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.tmp = tempfile.mkdtemp()
-        empty = os.path.join(cls.tmp, "empty.pcp")
-        open(empty, "wb").close()
-        cls.base = json.loads(cls.run_cli("to-json", empty).stdout)
-
-    @classmethod
-    def tearDownClass(cls):
-        shutil.rmtree(cls.tmp)
-
-    @classmethod
-    def run_cli(cls, *args):
-        return subprocess.run([CLI, *args], capture_output=True, text=True,
-                              env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+class ProductDocuments(CliProjectCase):
 
     def project(self, name, welds=(), parts=(), fields=None):
         data = json.loads(json.dumps(self.base))

@@ -10,6 +10,7 @@ import json
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import unittest
 
@@ -17,7 +18,8 @@ import docx
 from docx.enum.text import WD_ALIGN_PARAGRAPH, WD_UNDERLINE
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
-CLI = os.path.join(BIN, "zelvan-cli")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from cli_case import CLI, CliProjectCase  # noqa: E402
 
 CARD_1 = ["WPS-01", "PQR-07", "手工焊", "对接焊缝", "16MnR", "12", "平焊", "单边单面V型坡口", "直流反接",
           "焊缝表面不得有裂纹、气孔", "清根后焊背面", "RT", "JB/T4730-2005《承压设备无损检测》", "20%", "III级"]
@@ -33,22 +35,7 @@ def row_cells(table, index):
     return [(tc.grid_span, docx.table._Cell(tc, table).text) for tc in row._tr.tc_lst]
 
 
-class WeldingCardsDocx(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.tmp = tempfile.mkdtemp()
-        empty = os.path.join(cls.tmp, "empty.pcp")
-        open(empty, "wb").close()
-        cls.base = json.loads(cls.run_cli("to-json", empty).stdout)
-
-    @classmethod
-    def tearDownClass(cls):
-        shutil.rmtree(cls.tmp)
-
-    @classmethod
-    def run_cli(cls, *args):
-        return subprocess.run([CLI, *args], capture_output=True, text=True,
-                              env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+class WeldingCardsDocx(CliProjectCase):
 
     def project(self, name, cards, consumables=(), parameters=(), fields=None):
         data = json.loads(json.dumps(self.base))
