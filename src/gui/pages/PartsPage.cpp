@@ -1,5 +1,7 @@
 #include "gui/pages/PartsPage.h"
 
+#include "gui/widgets/PageFields.h"
+
 #include "gui/widgets/GeneratedFilesDialog.h"
 #include "core/documents/ProductListDocument.h"
 #include "core/documents/ProductListMessages.h"
@@ -16,12 +18,7 @@ namespace zelvan {
 namespace {
 QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable)
 {
-    auto *box = new QComboBox(parent);
-    box->setEditable(editable);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setMinimumWidth(120); // short lists would otherwise shrink to their items
-    return box;
+    return PageFields::dropDown(parent, items, editable, 120);
 }
 
 // Parts are not made of the chromium steel 0Cr13: the parts list offers the

@@ -1,5 +1,7 @@
 #include "gui/pages/WeldPage.h"
 
+#include "gui/widgets/PageFields.h"
+
 #include "gui/widgets/GeneratedFilesDialog.h"
 #include "gui/widgets/GrooveFormLists.h"
 #include "core/documents/ProductListDocument.h"
@@ -21,12 +23,7 @@ namespace zelvan {
 namespace {
 QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable = false)
 {
-    auto *box = new QComboBox(parent);
-    box->setEditable(editable);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    box->setMinimumWidth(120); // short lists would otherwise shrink to their items
-    return box;
+    return PageFields::dropDown(parent, items, editable, 120);
 }
 
 // A titled frame around some of the entries ("件A", "检验要求").

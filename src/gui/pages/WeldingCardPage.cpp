@@ -1,5 +1,7 @@
 #include "gui/pages/WeldingCardPage.h"
 
+#include "gui/widgets/PageFields.h"
+
 #include "gui/widgets/GeneratedFilesDialog.h"
 #include "gui/widgets/GrooveFormLists.h"
 #include "core/documents/WeldingCardDocument.h"
@@ -23,14 +25,7 @@
 namespace zelvan {
 
 namespace {
-QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable = false)
-{
-    auto *box = new QComboBox(parent);
-    box->setEditable(editable);
-    box->addItems(items);
-    box->setCurrentIndex(-1);
-    return box;
-}
+using PageFields::dropDown;
 
 QPlainTextEdit *multiLine(QWidget *parent)
 {

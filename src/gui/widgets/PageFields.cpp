@@ -227,5 +227,16 @@ QLineEdit *digitsOnly(QLineEdit *edit)
     return edit;
 }
 
+QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable, int minimumWidth)
+{
+    auto *box = new QComboBox(parent);
+    box->setEditable(editable);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    if (minimumWidth > 0)
+        box->setMinimumWidth(minimumWidth);
+    return box;
+}
+
 } // namespace PageFields
 } // namespace zelvan

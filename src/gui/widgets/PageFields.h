@@ -60,5 +60,9 @@ QDate parseStoredDate(const std::string &text);
 
 QLineEdit *digitsOnly(QLineEdit *edit);
 
+// A drop-down list with nothing chosen yet; `minimumWidth` keeps a list of
+// short items from shrinking to them.
+QComboBox *dropDown(QWidget *parent, const QStringList &items, bool editable = false, int minimumWidth = 0);
+
 } // namespace PageFields
 } // namespace zelvan
