@@ -147,9 +147,13 @@ public:
         auto currentSection = [&]() -> const WordSection & {
             return m_model.sections[std::min(section, m_model.sections.size() - 1)];
         };
-        for (const WordBlock &block : story.blocks) {
+        for (size_t b = 0; b < story.blocks.size(); ++b) {
+            const WordBlock &block = story.blocks[b];
             m_textWidth = m_header ? WordPackageWriter::kTextWidth
                                    : WordPackageWriter::sectionTextWidth(currentSection().orientation);
+            m_textHeight = (currentSection().orientation == PageOrientation::Landscape ? WordPackageWriter::kPageWidth
+                                                                                      : WordPackageWriter::kPageHeight)
+                - 2 * WordPackageWriter::kMarginTopBottom;
             if (const auto *p = std::get_if<WordParagraph>(&block)) {
                 // The last paragraph of a section carries its page setup.
                 const bool ends = !m_header && p->endsSection;
@@ -164,7 +168,20 @@ public:
                 if (afterTable)
                     m_out += "<w:p><w:pPr><w:keepNext/><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"20\" w:lineRule=\"exact\"/>"
                              "<w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr></w:pPr></w:p>";
-                table(std::get<WordTable>(block));
+                const auto &t = std::get<WordTable>(block);
+                // A table of heading rows only (a card's name and number)
+                // that touches the next table is written as the top of that
+                // table. Word processors keep a table's heading rows with its
+                // first row, but not every one keeps one table with the
+                // next: written apart, the card's title and name row could
+                // end a page with its steps on the next.
+                const WordTable *next = b + 1 < story.blocks.size() ? std::get_if<WordTable>(&story.blocks[b + 1]) : nullptr;
+                if (next && !next->rows.empty() && isHeadingOnly(t)) {
+                    table(*next, &t);
+                    ++b;
+                } else {
+                    table(t);
+                }
                 afterTable = true;
             }
         }
@@ -268,7 +285,76 @@ private:
         m_out += "</w:p>";
     }
 
-    void table(const WordTable &t)
+    // Height the text of a row takes, in twips, roughly: its tallest cell,
+    // each paragraph as many lines as its text needs at the cell's width.
+    // Pictures do not count: a picture cannot be cut, so breaking its row
+    // would only leave an empty piece of it behind.
+    int estimatedTextHeight(const WordRow &row, const std::vector<std::pair<int, int>> &cellEdges) const
+    {
+        int tallest = 0;
+        for (size_t c = 0; c < row.cells.size() && c < cellEdges.size(); ++c) {
+            const int width = std::max(cellEdges[c].second - cellEdges[c].first - 2 * WordPackageWriter::kCellPadding, 1);
+            int height = 0;
+            for (const WordParagraph &p : row.cells[c].paragraphs) {
+                int text = 0;
+                int lineHeight = 0;
+                for (const WordRun &run : p.runs) {
+                    if (!run.isPicture()) {
+                        text += textWidth(run.text, run.format.size);
+                        lineHeight = std::max(lineHeight, int(run.format.size * 26)); // single spacing, about 1.3 em
+                    }
+                }
+                if (!lineHeight)
+                    lineHeight = 12 * 26;
+                height += lineHeight * std::max(1, (text + width - 1) / width);
+            }
+            tallest = std::max(tallest, height);
+        }
+        return tallest;
+    }
+
+    static bool isHeadingOnly(const WordTable &t)
+    {
+        return !t.rows.empty() && t.headingRows() == int(t.rows.size());
+    }
+
+    // Cell edges in twips of each row of a table drawn with the given column
+    // widths. Split cells share their parent's width equally, which can add
+    // edges of their own.
+    static std::vector<std::vector<std::pair<int, int>>> rowEdges(const WordTable &t, const std::vector<int> &widths,
+                                                                  int scaledTotal = 0)
+    {
+        std::vector<int> columnX{0};
+        for (int w : widths)
+            columnX.push_back(columnX.back() + w);
+        if (scaledTotal && columnX.back())
+            for (int &x : columnX)
+                x = int(qint64(x) * scaledTotal / columnX.back());
+        auto x = [&](int gridColumn) { return columnX[size_t(std::clamp(gridColumn, 0, int(widths.size())))]; };
+        std::vector<std::vector<std::pair<int, int>>> edges;
+        for (const WordRow &row : t.rows) {
+            std::vector<std::pair<int, int>> cellEdges;
+            int column = 0;
+            for (const WordCell &cell : row.cells) {
+                int left = x(column);
+                int right = x(column + cell.span);
+                if (cell.splitCount > 1) {
+                    const int parentLeft = x(cell.splitStart);
+                    const int parentWidth = x(cell.splitStart + cell.splitSpan) - parentLeft;
+                    left = parentLeft + parentWidth * cell.splitIndex / cell.splitCount;
+                    right = parentLeft + parentWidth * (cell.splitIndex + 1) / cell.splitCount;
+                }
+                column += cell.span;
+                cellEdges.emplace_back(left, right);
+            }
+            edges.push_back(std::move(cellEdges));
+        }
+        return edges;
+    }
+
+    // Writes table `t`; the rows of `top` (heading rows only), when given,
+    // come first, drawn with their own column widths over the same width.
+    void table(const WordTable &t, const WordTable *top = nullptr)
     {
         const std::vector<int> widths = WordPackageWriter::columnWidths(t, m_model, m_textWidth);
         int total = 0;
@@ -283,46 +369,43 @@ private:
             + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/></w:tblCellMar>"
             "<w:tblLook w:val=\"0000\" w:firstRow=\"0\" w:lastRow=\"0\" w:firstColumn=\"0\" w:lastColumn=\"0\" w:noHBand=\"0\" w:noVBand=\"0\"/>"
             "</w:tblPr><w:tblGrid>";
-        // Cell edges in twips. Split cells share their parent's width
-        // equally, which can add edges of their own; the grid is every edge
-        // of every row.
-        std::vector<int> columnX{0};
-        for (int w : widths)
-            columnX.push_back(columnX.back() + w);
-        auto x = [&](int gridColumn) { return columnX[size_t(std::clamp(gridColumn, 0, int(widths.size())))]; };
+        std::vector<const WordRow *> rows;
         std::vector<std::vector<std::pair<int, int>>> edges;
-        std::set<int> grid(columnX.begin(), columnX.end());
-        for (const WordRow &row : t.rows) {
-            std::vector<std::pair<int, int>> rowEdges;
-            int column = 0;
-            for (const WordCell &cell : row.cells) {
-                int left = x(column);
-                int right = x(column + cell.span);
-                if (cell.splitCount > 1) {
-                    const int parentLeft = x(cell.splitStart);
-                    const int parentWidth = x(cell.splitStart + cell.splitSpan) - parentLeft;
-                    left = parentLeft + parentWidth * cell.splitIndex / cell.splitCount;
-                    right = parentLeft + parentWidth * (cell.splitIndex + 1) / cell.splitCount;
-                }
-                column += cell.span;
-                rowEdges.emplace_back(left, right);
+        if (top) {
+            edges = rowEdges(*top, WordPackageWriter::columnWidths(*top, m_model, m_textWidth), total);
+            for (const WordRow &row : top->rows)
+                rows.push_back(&row);
+        }
+        for (auto &e : rowEdges(t, widths))
+            edges.push_back(std::move(e));
+        for (const WordRow &row : t.rows)
+            rows.push_back(&row);
+        // The grid is every column edge and every edge of every row.
+        std::set<int> grid{0};
+        for (int w : widths)
+            grid.insert(*grid.rbegin() + w);
+        for (const auto &cellEdges : edges)
+            for (const auto &[left, right] : cellEdges) {
                 grid.insert(left);
                 grid.insert(right);
             }
-            edges.push_back(std::move(rowEdges));
-        }
         const std::vector<int> gridX(grid.begin(), grid.end());
         for (size_t i = 1; i < gridX.size(); ++i)
             m_out += "<w:gridCol w:w=\"" + number(gridX[i] - gridX[i - 1]) + "\"/>";
         m_out += "</w:tblGrid>";
         auto gridIndex = [&](int edge) { return int(std::lower_bound(gridX.begin(), gridX.end(), edge) - gridX.begin()); };
-        const size_t headingRows = size_t(t.headingRows());
-        for (size_t r = 0; r < t.rows.size(); ++r) {
-            const WordRow &row = t.rows[r];
+        const size_t headingRows = (top ? top->rows.size() : 0) + size_t(t.headingRows());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const WordRow &row = *rows[r];
             m_out += "<w:tr>";
-            if (!row.allowBreakAcrossPages || r < headingRows) {
+            // A row is kept whole on its page, unless it is so tall (a page
+            // of test instructions) that keeping it whole would push the
+            // card's title, header and heading rows to a page of their own.
+            const bool keepWhole = !row.allowBreakAcrossPages
+                && (r < headingRows || estimatedTextHeight(row, edges[r]) <= m_textHeight / 3);
+            if (keepWhole || r < headingRows) {
                 m_out += "<w:trPr>";
-                if (!row.allowBreakAcrossPages)
+                if (keepWhole)
                     m_out += "<w:cantSplit/>";
                 if (r < headingRows)
                     m_out += "<w:tblHeader/>";
@@ -350,6 +433,7 @@ private:
     bool m_header;
     int &m_drawingId;
     int m_textWidth = WordPackageWriter::kTextWidth; // of the section being written
+    int m_textHeight = WordPackageWriter::kPageHeight - 2 * WordPackageWriter::kMarginTopBottom;
 };
 
 std::string relationshipsXml(const WordDocumentModel &model, bool mainDocument)

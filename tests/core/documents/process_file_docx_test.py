@@ -149,9 +149,10 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual([line for line in lines if line in progress][:len(progress)], progress)
         self.assertEqual([t for t in texts if t.startswith("容器生产过程卡")], CARD_TITLES)
 
-        # The characteristics, the head card's header and step tables, two
-        # tables for each later card and three for the assembly.
-        self.assertEqual(len(document.tables), 14)
+        # The characteristics, the head card's header and step tables, one
+        # table for each later card (its name row on top of its steps, so
+        # the two never part at a page end) and two for the assembly.
+        self.assertEqual(len(document.tables), 9)
         table = document.tables[0]
         self.assertEqual(len(table.rows), 13)
 
@@ -209,43 +210,47 @@ class ProcessFileDocx(unittest.TestCase):
         result, out = self.generate("nozzles", card={"P21": "UT", "P22": "20%"}, tables={"nozzles": nozzles})
         self.assertEqual(result.returncode, 0, result.stderr)
         document = docx.Document(os.path.join(out, FULL))
-        header, flanges = document.tables[3], document.tables[4]
-        self.assertEqual(row_texts(header, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
-        self.assertEqual(len(header.rows), 1)
-        self.assertEqual(len(flanges.rows), 12)
-        self.assertEqual(row_texts(flanges, 0), STEP_HEADER)
-        self.assertEqual(row_texts(flanges, 4), ["4", "探伤", "所有焊缝做20%UT探伤，包括锻件外接接管。", "检", "专检", ""])
-        self.assertEqual(row_texts(flanges, 7), ["法兰大小", "接管规格", "孔号", "数量", "管口形式"])
-        self.assertEqual(row_texts(flanges, 8), ["DN150", "20#φ159×4.5/200", "N1", "1", "法兰"])
-        self.assertEqual(row_texts(flanges, 9), ["DN100", "20#φ108×4/200", "N2", "1", "法兰"])
-        self.assertEqual(row_texts(flanges, 10), ["DN50", "20#φ57×3.5/150", "N3", "1", "外螺纹"])
-        self.assertEqual(row_texts(flanges, 11), ["编制人：", "审核人："])
-        # The picture and the list rows span the whole table.
+        flanges = document.tables[3]
+        self.assertEqual(row_texts(flanges, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+        self.assertEqual(len(flanges.rows), 13)
+        self.assertEqual(row_texts(flanges, 1), STEP_HEADER)
+        # The name row and the step heading repeat on every page the card runs onto.
+        self.assertEqual([r._tr.trPr is not None and r._tr.trPr.find(qn("w:tblHeader")) is not None
+                          for r in flanges.rows][:3], [True, True, False])
+        self.assertEqual(row_texts(flanges, 5), ["4", "探伤", "所有焊缝做20%UT探伤，包括锻件外接接管。", "检", "专检", ""])
+        self.assertEqual(row_texts(flanges, 8), ["法兰大小", "接管规格", "孔号", "数量", "管口形式"])
+        self.assertEqual(row_texts(flanges, 9), ["DN150", "20#φ159×4.5/200", "N1", "1", "法兰"])
+        self.assertEqual(row_texts(flanges, 10), ["DN100", "20#φ108×4/200", "N2", "1", "法兰"])
+        self.assertEqual(row_texts(flanges, 11), ["DN50", "20#φ57×3.5/150", "N3", "1", "外螺纹"])
+        self.assertEqual(row_texts(flanges, 12), ["编制人：", "审核人："])
+        # The name row, the picture and the list rows span the whole table.
         grid = len(flanges._tbl.tblGrid.findall(qn("w:gridCol")))
-        for r in (6, 7, 8, 11):
+        for r in (0, 7, 8, 9, 12):
             self.assertEqual(sum(tc.grid_span for tc in flanges.rows[r]._tr.tc_lst), grid, r)
 
-        rings = document.tables[6]
-        self.assertEqual(len(rings.rows), 13)
-        self.assertEqual(row_texts(rings, 9), ["规格", "孔号", "数量", "说明"])
-        self.assertEqual(row_texts(rings, 10), ["RF-100", "N2", "1", "补强圈"])
-        self.assertEqual(row_texts(rings, 11), ["组装焊接完成后进行气密性试验。"])
-        self.assertIn("并套M12-10G信号孔。", row_texts(rings, 5)[2])
+        rings = document.tables[4]
+        self.assertEqual(len(rings.rows), 14)
+        self.assertEqual(row_texts(rings, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+        self.assertEqual(row_texts(rings, 10), ["规格", "孔号", "数量", "说明"])
+        self.assertEqual(row_texts(rings, 11), ["RF-100", "N2", "1", "补强圈"])
+        self.assertEqual(row_texts(rings, 12), ["组装焊接完成后进行气密性试验。"])
+        self.assertIn("并套M12-10G信号孔。", row_texts(rings, 6)[2])
 
     def test_no_nozzles_and_no_parts(self):
         result, out = self.generate("empty-lists")
         self.assertEqual(result.returncode, 0, result.stderr)
         document = docx.Document(os.path.join(out, FULL))
-        flanges, rings, accessories = document.tables[4], document.tables[6], document.tables[8]
-        self.assertEqual(len(flanges.rows), 10)
-        self.assertEqual(row_texts(flanges, 8), [""] * 5)
-        self.assertEqual(len(rings.rows), 13)
-        self.assertEqual(row_texts(rings, 10), [""] * 4)
-        self.assertEqual(len(accessories.rows), 3)
-        self.assertEqual(row_texts(accessories, 0), STEP_HEADER)
-        self.assertEqual(row_texts(accessories, 1), [""] * 6)
+        flanges, rings, accessories = document.tables[3], document.tables[4], document.tables[5]
+        self.assertEqual(len(flanges.rows), 11)
+        self.assertEqual(row_texts(flanges, 9), [""] * 5)
+        self.assertEqual(len(rings.rows), 14)
+        self.assertEqual(row_texts(rings, 11), [""] * 4)
+        self.assertEqual(len(accessories.rows), 4)
+        self.assertEqual(row_texts(accessories, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+        self.assertEqual(row_texts(accessories, 1), STEP_HEADER)
+        self.assertEqual(row_texts(accessories, 2), [""] * 6)
         # Fixed column widths: six equal columns.
-        widths = {int(tc.tcPr.find(qn("w:tcW")).get(qn("w:w"))) for tc in accessories.rows[1]._tr.tc_lst}
+        widths = {int(tc.tcPr.find(qn("w:tcW")).get(qn("w:w"))) for tc in accessories.rows[2]._tr.tc_lst}
         self.assertEqual(len(widths), 1)
 
     def test_assembly_and_pressure_test_cards(self):
@@ -255,10 +260,11 @@ class ProcessFileDocx(unittest.TestCase):
                 result, out = self.generate(name, card={"P9": pressure, "P19": heat})
                 self.assertEqual(result.returncode, 0, result.stderr)
                 document = docx.Document(os.path.join(out, FULL))
-                first, second = document.tables[10], document.tables[11]
-                self.assertEqual(len(first.rows), 9)
-                self.assertEqual(row_texts(first, 7)[:2], ["7", "焊接"])
-                self.assertEqual(len(document.tables[10].rows[8].cells[0]._tc.xpath(".//pic:pic")), 1)
+                first, second = document.tables[6], document.tables[7]
+                self.assertEqual(len(first.rows), 10)
+                self.assertEqual(row_texts(first, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+                self.assertEqual(row_texts(first, 8)[:2], ["7", "焊接"])
+                self.assertEqual(len(first.rows[9].cells[0]._tc.xpath(".//pic:pic")), 1)
                 self.assertEqual(row_texts(second, 0)[:2], ["12", "组对筒体封头B"])
                 if heat:
                     self.assertEqual(len(second.rows), 9)
@@ -268,9 +274,14 @@ class ProcessFileDocx(unittest.TestCase):
                     self.assertEqual(row_texts(second, 6)[:2], ["18", "封人孔"])
                 self.assertEqual(row_texts(second, len(second.rows) - 1), ["编制人：", "审核人："])
 
-                steps = document.tables[13]
-                self.assertEqual(len(steps.rows), 8)
-                test = [p.text for p in steps.cell(1, 2).paragraphs]
+                steps = document.tables[8]
+                self.assertEqual(len(steps.rows), 9)
+                self.assertEqual(row_texts(steps, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
+                # The test instructions fill most of a page: that row may
+                # break across pages, the short rows may not.
+                can_split = [r._tr.trPr is None or r._tr.trPr.find(qn("w:cantSplit")) is None for r in steps.rows]
+                self.assertEqual(can_split, [False, False, True] + [False] * 6)
+                test = [p.text for p in steps.cell(2, 2).paragraphs]
                 self.assertEqual(test[0], "按停检查七的规定，停检人员和技术人员应到现场并预先通知监检人员参加，试验压力为"
                                  + pressure + "MPa。")
                 self.assertEqual(test[2], "2.必须选用两个量程为0~" + gauge
@@ -310,12 +321,12 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         path = os.path.join(out, FULL)
         document = docx.Document(path)
-        flanges, rings, accessories = document.tables[4], document.tables[6], document.tables[8]
-        self.assertEqual(len(flanges.rows), 1 + 5 + 1 + 1 + 80 + 1)
-        self.assertEqual(row_texts(flanges, 87)[:3], ["DN80", "20#φ89×4/200", "N80"])
-        self.assertEqual(len(rings.rows), 1 + 7 + 1 + 1 + 40 + 1 + 1)
-        self.assertEqual(len(accessories.rows), 1 + 80 + 1)
-        self.assertEqual(row_texts(accessories, 80)[:2], ["80", "筋板80"])
+        flanges, rings, accessories = document.tables[3], document.tables[4], document.tables[5]
+        self.assertEqual(len(flanges.rows), 1 + 1 + 5 + 1 + 1 + 80 + 1)
+        self.assertEqual(row_texts(flanges, 88)[:3], ["DN80", "20#φ89×4/200", "N80"])
+        self.assertEqual(len(rings.rows), 1 + 1 + 7 + 1 + 1 + 40 + 1 + 1)
+        self.assertEqual(len(accessories.rows), 1 + 1 + 80 + 1)
+        self.assertEqual(row_texts(accessories, 81)[:2], ["80", "筋板80"])
 
         # LibreOffice prints it; the last nozzle and the last part reach the PDF.
         work = os.path.join(self.tmp, "lo")

@@ -295,6 +295,67 @@ TEST(WordXmlSerialisation, PageFlowIsWrittenWhereItBelongs)
     EXPECT_EQ(count(xml, "</w:tbl><w:p>"), 2);
 }
 
+TEST(WordXmlSerialisation, ANameRowAboveTheStepsIsWrittenAsTheTopOfTheStepTable)
+{
+    // A card: title, a one-row table of name and number, the step table.
+    auto d = WordDocument::start();
+    d->typeText(QStringLiteral("容器生产过程卡(总装)"));
+    d->typeParagraph();
+    const int names = d->addTable(1, 4, false);
+    d->selectCell(names, 1, 1);
+    for (const char *text : {"容器名称", "储罐", "产品编号", "CP-1"}) {
+        if (std::string(text) != "容器名称")
+            d->moveRight(WordDocument::Cell);
+        d->typeText(QString::fromUtf8(text));
+    }
+    d->moveDown(WordDocument::Line, 1);
+    const int steps = d->addTable(2, 3, false);
+    d->selectCell(steps, 1, 1);
+    d->typeText(QStringLiteral("序号"));
+    d->selectCell(steps, 2, 2);
+    d->typeText(QStringLiteral("划线"));
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_EQ(xmlError(xml), QString());
+    // One table: the name row and the step heading are both repeated
+    // heading rows, so the title, the names and the first step stay together.
+    EXPECT_EQ(count(xml, "<w:tbl>"), 1);
+    EXPECT_EQ(count(xml, "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"), 2);
+    EXPECT_LT(xml.find("容器名称"), xml.find("序号"));
+    // The name row keeps its four equal cells over the steps' three
+    // equal columns: the grid holds the edges of both (2076 × 4, 2768 × 3).
+    const size_t grid = xml.find("<w:tblGrid>");
+    EXPECT_EQ(xml.substr(grid, xml.find("</w:tblGrid>") - grid),
+              "<w:tblGrid><w:gridCol w:w=\"2076\"/><w:gridCol w:w=\"692\"/><w:gridCol w:w=\"1384\"/>"
+              "<w:gridCol w:w=\"1384\"/><w:gridCol w:w=\"692\"/><w:gridCol w:w=\"2076\"/>");
+    EXPECT_EQ(count(xml, "<w:gridSpan w:val=\"2\"/>"), 2 + 2 * 3);
+
+    // A heading-only table before a paragraph stays a table of its own.
+    auto alone = WordDocument::start();
+    alone->addTable(1, 2, false);
+    alone->moveDown(WordDocument::Line, 1);
+    alone->typeText(QStringLiteral("正文"));
+    EXPECT_EQ(count(WordPackageWriter::documentXml(alone->model()), "<w:tbl>"), 1);
+}
+
+TEST(WordXmlSerialisation, OnlyARowTallerThanAThirdOfThePageMayBreakAcrossPages)
+{
+    auto d = WordDocument::start();
+    const int table = d->addTable(3, 2, false);
+    d->setSize(12);
+    d->selectCell(table, 2, 2);
+    // 4153 twips wide less the padding hold 16 characters of 12 points a
+    // line: 14 lines of about 312 twips are less than a third of the 13958
+    // twips of an A4 page's text height, 16 lines are more.
+    d->typeText(QString(16 * 14, QChar(0x5B57)));
+    d->selectCell(table, 3, 2);
+    d->typeText(QString(16 * 16, QChar(0x5B57)));
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_EQ(count(xml, "<w:tr><w:trPr><w:cantSplit/><w:tblHeader/></w:trPr>"), 1);
+    EXPECT_EQ(count(xml, "<w:tr><w:trPr><w:cantSplit/></w:trPr>"), 1);
+    EXPECT_EQ(count(xml, "<w:tr><w:tc>"), 1);
+    EXPECT_LT(xml.find("<w:tr><w:trPr><w:cantSplit/></w:trPr>"), xml.find("<w:tr><w:tc>"));
+}
+
 TEST(WordXmlSerialisation, TheHeaderLeavesItsSizeToTheHeaderStyle)
 {
     auto d = WordDocument::start();

@@ -110,12 +110,15 @@ class LibreOfficeConversion(unittest.TestCase):
                 if i in with_heading:
                     continue
                 body = [line for line in pages[i].splitlines() if line.strip()][1:]
-                # A page holding only a card's title and header table (its
-                # first step too tall to follow them) shows no steps at all.
-                if len(body) == 2 and body[0].strip().startswith("容器生产过程卡") and "容器名称" in body[1]:
-                    continue
                 self.assertTrue(body and HEADLESS_STEP.match(body[0]),
                                 "%s page %d: no heading row on one line" % (doc, i + 1))
+            # No page ends with a card's title, its name row or a heading
+            # row: what introduces the steps stays with the first of them.
+            for i, page in enumerate(pages):
+                last = [line.strip() for line in page.splitlines() if line.strip()][-1]
+                self.assertFalse(last.startswith("容器生产过程卡") or last.startswith("容器名称")
+                                 or HEADING_LINE.search(last),
+                                 "%s page %d ends with %r" % (doc, i + 1, last))
             # The assembly card's steps 12 to 18 (the accessory card before it
             # numbers its parts, so counting starts at the assembly title).
             assembly = next((i for i, line in enumerate(lines) if "容器生产过程卡(总装)" in line), len(lines))

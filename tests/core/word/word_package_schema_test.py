@@ -195,9 +195,17 @@ class SamplePackages(unittest.TestCase):
     def test_page_flow_of_titles_captions_and_rows(self):
         for doc, package in self.packages.items():
             root = etree.fromstring(package["word/document.xml"])
-            # No row of any table breaks across a page.
+            # No row of a few lines breaks across a page. Only a row whose
+            # text fills more than a third of a page in the card's text
+            # column (about 150 characters) may, so that the title, name row
+            # and headings before it are not pushed to a page of their own.
             for tr in root.iter("{%s}tr" % W):
-                self.assertIsNotNone(tr.find("w:trPr/w:cantSplit", NS), "%s: %s" % (doc, text_of(tr)[:40]))
+                text = text_of(tr)
+                kept = tr.find("w:trPr/w:cantSplit", NS) is not None
+                if len(text) <= 140:
+                    self.assertTrue(kept, "%s: %s" % (doc, text[:40]))
+                elif not kept:
+                    self.assertGreaterEqual(len(text), 150, "%s: %s" % (doc, text[:40]))
             # Each card's step table repeats its heading row, its first.
             step_tables = 0
             for tbl in root.iter("{%s}tbl" % W):
