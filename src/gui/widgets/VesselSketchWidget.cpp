@@ -280,6 +280,15 @@ void VesselSketchWidget::paintEvent(QPaintEvent *)
             p.drawText(QRectF(at.x() - width / 2 - 2, at.y() - metrics.height() / 2, width + 4, metrics.height()),
                        Qt::AlignCenter, text);
         }
+        // Which marks of the side view are on the near half.
+        const QStringList legend = {QStringLiteral("实心：90°~270°侧"), QStringLiteral("空心：270°~90°侧")};
+        double y = planCentre.y() + planRadius + metrics.height() * 1.6;
+        for (const QString &line : legend) {
+            if (y + metrics.descent() > height())
+                break;
+            p.drawText(QPointF(planCentre.x() - metrics.horizontalAdvance(line) / 2, y + metrics.ascent()), line);
+            y += metrics.height();
+        }
     }
 
     // The nozzles: at their elevation on the side of their angle, or on
