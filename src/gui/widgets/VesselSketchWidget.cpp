@@ -154,8 +154,10 @@ void VesselSketchWidget::paintEvent(QPaintEvent *)
     // and each course's radius (the first course's where one has none).
     const std::vector<double> &positions = geometry.positions();
     std::vector<double> bounds;
+    // A height the length does not count (a decimal exponent in an edited
+    // file) can put a seam far beyond the shell's end: kept on the shell.
     for (double position : positions)
-        bounds.push_back(static_cast<double>(length) * position / 800.0);
+        bounds.push_back(std::clamp(static_cast<double>(length) * position / 800.0, 0.0, static_cast<double>(length)));
     std::vector<double> radii;
     double largest = 0;
     for (const auto &row : inputs.courses) {
@@ -300,7 +302,8 @@ void VesselSketchWidget::paintEvent(QPaintEvent *)
         if (place.headView < 0) {
             const double radius = radiusAt(bounds, radii, place.elevation);
             const double across = -radius * std::sin(place.angle * kDegree);
-            at = view.at(place.elevation, across);
+            at = view.at(std::clamp(place.elevation, -nearHead.depth, static_cast<double>(length) + farHead.depth),
+                         across);
             // Seen from 180°: 90° to 270° is the near half.
             near = std::cos(place.angle * kDegree) <= 1e-9;
         } else {

@@ -416,3 +416,29 @@ TEST(VesselSketch, HeadNozzlesBeyondTheShellOnTheirSide)
             EXPECT_GT(mark.y(), box.bottom()) << location;
     }
 }
+
+// Rows from hand-edited files: no diameters, a height that is no number, one
+// ("1e999") the total length counts as 1 but the seams as 1e300, an unknown
+// vessel type, a nozzle without numbers. The sketch still draws a slim shell
+// with its seams kept on it, lying as the nozzle page's heads are offered.
+TEST(VesselSketch, OddRowsStillDrawTheShell)
+{
+    CompanyInfo company = CompanyInfo::initial();
+    CZelvanDoc doc{company};
+    ProjectRecord &record = doc.record();
+    record.setField(Field::VesselType, "7");
+    record.table(TableId::ShellCourses).assignRows(
+        {{"1", "", "abc", "", "", ""}, {"2", "", "1e999", "", "-5", ""}, {"3", "", "3000", "", "", ""}});
+    record.table(TableId::ShellCourses).setCountText("3");
+    record.table(TableId::Nozzles).assignRows(
+        {{"N1", "", "", "", gbk("筒节段"), "", "x", "", "", "1e999", "", "", "", ""}});
+    record.table(TableId::Nozzles).setCountText("1");
+    VesselSketchWidget sketch(record);
+    sketch.resize(380, 500);
+    const QImage image = picture(&sketch);
+    const QRect box = shellBox(image);
+    ASSERT_FALSE(box.isEmpty());
+    // The seam of course 2 is clamped to the shell's end: one course shows.
+    EXPECT_EQ(courseSpans(image, box, false).size(), 1u);
+    EXPECT_GT(box.width(), box.height()); // drawn lying, as the nozzle page offers left and right heads
+}
