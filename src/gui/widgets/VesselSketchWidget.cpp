@@ -6,14 +6,11 @@
 #include "core/project/ProjectRecord.h"
 #include "core/project/TextCodec.h"
 
-#include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
 
 namespace zelvan {
 

@@ -93,8 +93,9 @@ void expectCourses(const QImage &image, bool vertical, const std::vector<double>
         EXPECT_NEAR(spans[i].from, from, 2.5) << "course " << i;
         EXPECT_NEAR(spans[i].to, to, 2.5) << "course " << i;
         // Successive courses alternate their fill, so a seam shows.
-        if (i > 0)
+        if (i > 0) {
             EXPECT_NE(spans[i].fill, spans[i - 1].fill);
+        }
     }
 }
 
@@ -410,10 +411,11 @@ TEST(VesselSketch, HeadNozzlesBeyondTheShellOnTheirSide)
         // About A / R = 0.52 of the radius off the axis (A = R asin(d / R)).
         const double expectedX = box.center().x() + (upper ? -1 : 1) * halfWidth * std::asin(0.5);
         EXPECT_NEAR(mark.x(), expectedX, 4.0) << location;
-        if (upper)
+        if (upper) {
             EXPECT_LT(mark.y(), box.top()) << location;
-        else
+        } else {
             EXPECT_GT(mark.y(), box.bottom()) << location;
+        }
     }
 }
 
