@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <utility>
 
 namespace zelvan {
 
@@ -33,6 +34,23 @@ const std::string &cell(const std::vector<std::string> &row, int column)
 std::string numbered(const char *prefix, long long number)
 {
     return prefix + std::to_string(number);
+}
+
+// The head view a nozzle's location is drawn in (-1: the shell), and whether
+// that head belongs to the other vessel type: it is then drawn at the view on
+// the same end, the top of a vertical vessel matching the left of a
+// horizontal one.
+std::pair<int, bool> headViewOf(std::optional<NozzleLocation> location, VesselType orientation)
+{
+    const bool vertical = orientation == VesselType::Vertical;
+    switch (location.value_or(NozzleLocation::Shell)) {
+    case NozzleLocation::UpperHead: return {0, !vertical};
+    case NozzleLocation::LowerHead: return {1, !vertical};
+    case NozzleLocation::LeftHead: return {0, vertical};
+    case NozzleLocation::RightHead: return {1, vertical};
+    case NozzleLocation::Shell: break;
+    }
+    return {-1, false};
 }
 
 } // namespace
@@ -283,15 +301,10 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
     static constexpr HeadView right{1125, 405, {1, -1, -1, 1}, {-1, -1, 1, 1}};
 
     const std::optional<NozzleLocation> location = NozzleLocations::parse(cell(row, NozzleColumn::Location));
+    const auto [view, foreignHead] = headViewOf(location, m_orientation);
     const HeadView *head = nullptr;
-    bool foreignHead = false;
-    switch (location.value_or(NozzleLocation::Shell)) {
-    case NozzleLocation::UpperHead: head = vertical ? &upper : &left; foreignHead = !vertical; break;
-    case NozzleLocation::LowerHead: head = vertical ? &lower : &right; foreignHead = !vertical; break;
-    case NozzleLocation::LeftHead: head = vertical ? &upper : &left; foreignHead = vertical; break;
-    case NozzleLocation::RightHead: head = vertical ? &lower : &right; foreignHead = vertical; break;
-    case NozzleLocation::Shell: break;
-    }
+    if (view >= 0)
+        head = vertical ? (view == 0 ? &upper : &lower) : (view == 0 ? &left : &right);
 
     // Shell nozzles: the arc along the circumference's scale, the elevation
     // and the hole along the length's. Head nozzles: all three in the head
@@ -369,6 +382,31 @@ LayoutNozzle LayoutGeometry::nozzle(int index) const
         nz.elevation =
             LayoutDimension{elevationFrom->first, elevationFrom->second, x, y, x, y, elevationAngle, elevationText};
     return nz;
+}
+
+LayoutNozzlePlace LayoutGeometry::nozzlePlace(int index) const
+{
+    const auto &row = m_inputs->nozzles[static_cast<size_t>(index)];
+    const LayoutNozzle nz = nozzle(index);
+    LayoutNozzlePlace place;
+    place.placedExactly = nz.placedExactly;
+    place.outsideDiameter = std::max(0.0, finiteOr(leadingDouble(cell(row, NozzleColumn::OutsideDiameter)), 0.0));
+    place.headView = headViewOf(NozzleLocations::parse(cell(row, NozzleColumn::Location)), m_orientation).first;
+    const bool vertical = m_orientation == Orientation::Vertical;
+    if (place.headView >= 0) {
+        const LayoutHeadView view = headViews()[static_cast<size_t>(place.headView)];
+        place.headX = (nz.x - view.cx) / m_headScale;
+        place.headY = (nz.y - view.cy) / m_headScale;
+        return place;
+    }
+    // The development: 800 units of circumference from 0°, the length from
+    // course 0's end (the bottom of a vertical vessel, the right-hand end of a
+    // horizontal one).
+    const double around = vertical ? nz.x - 5.0 : nz.y - 5.0;
+    const double along = vertical ? nz.y - 5.0 : 805.0 - nz.x;
+    place.angle = 360.0 * around / 800.0;
+    place.elevation = along / m_scale;
+    return place;
 }
 
 std::vector<LayoutLine> LayoutGeometry::frame() const

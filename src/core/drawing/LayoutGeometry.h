@@ -54,6 +54,26 @@ struct LayoutNozzle {
     bool placedExactly = true;
 };
 
+// Where the drawing puts a nozzle, said in the vessel's own terms rather than
+// in sheet coordinates: the pages' vessel sketch shows the nozzles where the
+// layout drawing puts them.
+struct LayoutNozzlePlace {
+    // -1 on the shell; else the index into headViews() of the head view the
+    // nozzle is drawn in (0: upper or left head, 1: lower or right head, the
+    // end of course 0).
+    int headView = -1;
+    // Shell: the angle from 0° (counter-clockwise as the development unrolls,
+    // 0 to 360) and the distance from course 0's end of the shell (mm).
+    double angle = 0;
+    double elevation = 0;
+    // Head: the offset from the head's centre (mm) along the head view's
+    // axes (x to the right, y up the sheet).
+    double headX = 0;
+    double headY = 0;
+    double outsideDiameter = 0; // mm, 0 when none is given
+    bool placedExactly = true;
+};
+
 // Where everything of the shell development goes: a fixed square of 800 x 800
 // drawing units from (5, 5) to (805, 805), one side the circumference scaled
 // by c = 800 / (2 pi Rs), so that each quadrant is exactly 200 units, the
@@ -98,6 +118,8 @@ public:
     LayoutDimension totalLengthDimension() const;
 
     LayoutNozzle nozzle(int index) const;
+    // The same placement read back from the development or the head view.
+    LayoutNozzlePlace nozzlePlace(int index) const;
 
     // The sheet frame: rectangle and title-band line.
     std::vector<LayoutLine> frame() const;

@@ -1,6 +1,7 @@
 #include "gui/pages/NozzlePage.h"
 
 #include "gui/widgets/PageFields.h"
+#include "gui/widgets/VesselSketchWidget.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/TextCodec.h"
 
@@ -98,7 +99,9 @@ NozzlePage::NozzlePage(CZelvanDoc &doc, Prompter &prompter, QWidget *parent)
     e.setExtraCheck([this](const QStringList &) { return entryCheck(); });
     e.setRowComposer([this] { return composeRow(); });
     e.setRowLoader([this](const QStringList &row) { loadRow(row); });
-    finishLayout();
+    sketch = new VesselSketchWidget(doc.record(), this);
+    connect(&e, &ListEditController::changed, sketch, qOverload<>(&QWidget::update));
+    finishLayout({}, sketch);
 }
 
 std::optional<NozzleLocation> NozzlePage::selectedLocation() const

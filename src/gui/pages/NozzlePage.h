@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace zelvan {
 
+class VesselSketchWidget;
+
 // "接管参数": the nozzles with their location, quadrant, azimuth coordinate
 // and elevation, checked against the shell height or the head radius.
 class NozzlePage : public TablePage {
@@ -32,6 +34,8 @@ public:
     QLineEdit *lengthEdit;
     QLineEdit *reinforcementSizeEdit;
     QLineEdit *reinforcementNoteEdit;
+    // The vessel drawn to scale, redrawn after every change of the list.
+    VesselSketchWidget *sketch;
 
 private:
     std::optional<NozzleLocation> selectedLocation() const;

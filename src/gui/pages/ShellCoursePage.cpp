@@ -1,6 +1,7 @@
 #include "gui/pages/ShellCoursePage.h"
 
 #include "gui/widgets/PageFields.h"
+#include "gui/widgets/VesselSketchWidget.h"
 #include "core/project/CZelvanDoc.h"
 #include "core/project/Catalogues.h"
 
@@ -39,7 +40,9 @@ ShellCoursePage::ShellCoursePage(CZelvanDoc &doc, Prompter &prompter, QWidget *p
                                   QStringLiteral("筒节高度不能为空！"), QStringLiteral("筒节厚度不能为空！"),
                                   QStringLiteral("筒节直径不能为空！"), QStringLiteral("筒节材质不能为空！")};
     e.bindColumns(controls, messages);
-    finishLayout();
+    sketch = new VesselSketchWidget(doc.record(), this);
+    connect(&e, &ListEditController::changed, sketch, qOverload<>(&QWidget::update));
+    finishLayout({}, sketch);
 }
 
 } // namespace zelvan

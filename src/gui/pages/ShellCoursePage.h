@@ -7,6 +7,8 @@ class QLineEdit;
 
 namespace zelvan {
 
+class VesselSketchWidget;
+
 // "筒节参数": the shell courses in order, bottom (or right) course first.
 class ShellCoursePage : public TablePage {
     Q_OBJECT
@@ -19,6 +21,8 @@ public:
     QLineEdit *thicknessEdit;
     QLineEdit *diameterEdit;
     QComboBox *materialList;
+    // The vessel drawn to scale, redrawn after every change of the list.
+    VesselSketchWidget *sketch;
 };
 
 } // namespace zelvan

@@ -29,7 +29,7 @@ void TablePage::addEntry(int row, int column, const QString &label, QWidget *con
     m_grid->addWidget(control, row, column * 2 + 1, 1, span * 2 - 1);
 }
 
-void TablePage::finishLayout(const QList<QWidget *> &extraButtons)
+void TablePage::finishLayout(const QList<QWidget *> &extraButtons, QWidget *besideList)
 {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -44,7 +44,14 @@ void TablePage::finishLayout(const QList<QWidget *> &extraButtons)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(entries);
     layout->addLayout(buttons);
-    layout->addWidget(m_editor->list(), 1);
+    if (besideList) {
+        auto *lower = new QHBoxLayout;
+        lower->addWidget(m_editor->list(), 1);
+        lower->addWidget(besideList);
+        layout->addLayout(lower, 1);
+    } else {
+        layout->addWidget(m_editor->list(), 1);
+    }
     // The entries become rows of the project file.
     PageFields::refuseNonGbkIn(this);
     m_editor->loadFromRecord();

@@ -22,9 +22,9 @@ public:
 protected:
     // Adds a labelled control to the entry grid at (row, column pair).
     void addEntry(int row, int column, const QString &label, QWidget *control, int span = 1);
-    // Places the buttons (plus extra ones) and the list; call once the
-    // entries are in place.
-    void finishLayout(const QList<QWidget *> &extraButtons = {});
+    // Places the buttons (plus extra ones) and the list, with `besideList`
+    // (if any) to the list's right; call once the entries are in place.
+    void finishLayout(const QList<QWidget *> &extraButtons = {}, QWidget *besideList = nullptr);
     QGridLayout *entryGrid() const { return m_grid; }
 
     CZelvanDoc &m_doc;
