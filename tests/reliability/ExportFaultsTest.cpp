@@ -63,8 +63,11 @@ TEST_F(LayoutFaults, TheSampleDrawsWhenNothingGoesWrong)
     const auto result = run();
     ASSERT_EQ(result.status, ExportResult::Status::Written);
     const QByteArray dxf = readBytes(drawing());
-    EXPECT_TRUE(dxf.startsWith("  0\r\nSECTION") || dxf.startsWith("0\nSECTION") || dxf.contains("SECTION"));
-    EXPECT_TRUE(dxf.trimmed().endsWith("EOF"));
+    // A DXF file: group code 0 right-aligned in three places, CR LF line
+    // ends, the header section first and the end-of-file marker last.
+    EXPECT_TRUE(dxf.startsWith("  0\r\nSECTION\r\n  2\r\nHEADER\r\n")) << dxf.left(40).toStdString();
+    EXPECT_TRUE(dxf.endsWith("  0\r\nEOF\r\n")) << dxf.right(20).toStdString();
+
     EXPECT_EQ(folder.snapshot().size(), 1u); // the drawing, no temporary
 }
 
