@@ -56,17 +56,19 @@ TEST(CliJson, RefusalsExitWithStatus1AndWriteNothing)
     const QString out = dir.filePath("out.pcp");
     const auto r = runCli({"from-json", jsonPath, out});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(r.err).trimmed(),
+              QStringLiteral("zelvan-cli: %1: tables.plates has 1 rows but its count announces 2").arg(jsonPath));
     EXPECT_FALSE(QFile::exists(out));
 
     const auto missing = runCli({"to-json", dir.filePath("none.pcp")});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(QString::fromUtf8(missing.err).contains(QStringLiteral("没有找到")));
+    EXPECT_EQ(QString::fromUtf8(missing.err).trimmed(), QStringLiteral("zelvan-cli: 没有找到 %1。").arg(dir.filePath("none.pcp")));
 
     writeFile(dir.filePath("trunc.pcp"), QByteArray(10, '\0'));
     const auto truncated = runCli({"to-json", dir.filePath("trunc.pcp")});
     EXPECT_EQ(truncated.exitCode, 1);
-    EXPECT_TRUE(QString::fromUtf8(truncated.err).contains(QStringLiteral("非预期的文件格式。")));
+    EXPECT_EQ(QString::fromUtf8(truncated.err).trimmed(), QStringLiteral("zelvan-cli: 非预期的文件格式。"));
+
 
     EXPECT_EQ(runCli({"no-such-command"}).exitCode, 1);
 }

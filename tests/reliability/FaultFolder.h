@@ -17,8 +17,12 @@ namespace zelvan::test {
 // A scratch folder that can be turned into a real fault: a tiny tmpfs that
 // fills up, or a file system remounted read-only. Mounting needs root (the
 // CI and the developers' machines run as root); without it the fault cases
-// skip instead of testing nothing. As root, permission bits do not stop a
-// write, so only a mount gives a folder that truly refuses it.
+// fail with kMountNeedsRoot rather than skip, so a run that did not test the
+// faults can never pass. As root, permission bits do not stop a write, so
+// only a mount gives a folder that truly refuses it.
+inline constexpr const char *kMountNeedsRoot =
+    "mounting a small file system needs root; run the fault tests as root (the CI does)";
+
 class FaultFolder {
 public:
     FaultFolder() { m_path = m_dir.path() + QStringLiteral("/target"); QDir().mkpath(m_path); }

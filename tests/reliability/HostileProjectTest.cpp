@@ -224,14 +224,16 @@ TEST(HostileJson, CharactersOutsideGbkAreRefusedWithAMessage)
     CompanyInfo company = kCompany;
     const std::string before = archive(record, company);
     QString error;
-    for (const char *json : {
-             "{\"fields\": {\"10\": \"\xf0\x9f\x98\x80\"}}",                 // an emoji
-             "{\"tables\": {\"plates\": {\"count\": \"1\", \"rows\": [[\"1\",\"\xe2\x82\xac\xe2\x84\xa2\xf0\x9f\x8e\x89\",\"\",\"\",\"\",\"\",\"\"]]}}}",
-         }) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"{\"fields\": {\"10\": \"\xf0\x9f\x98\x80\"}}", // an emoji
+         "fields.10 holds a character that GBK cannot hold"},
+        {"{\"tables\": {\"plates\": {\"count\": \"1\", \"rows\": [[\"1\",\"\xe2\x82\xac\xe2\x84\xa2\xf0\x9f\x8e\x89\",\"\",\"\",\"\",\"\",\"\"]]}}}",
+         "tables.plates.rows[0][1] holds a character that GBK cannot hold"},
+    };
+    for (const auto &[json, message] : cases) {
         EXPECT_FALSE(fromJson(json, record, company, error)) << json;
-        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(error, QString::fromUtf8(message));
     }
-    EXPECT_TRUE(error.contains(QStringLiteral("GBK"))) << error.toStdString();
     EXPECT_EQ(archive(record, company), before);
 }
 
@@ -272,9 +274,14 @@ TEST(HostileJson, CountsThatDoNotMatchTheirRowsAreRefused)
         const char *count;
         int rows;
         bool accepted;
+        const char *refusal;
     };
-    for (const Case &c : {Case{"-5", 0, true}, Case{"2abc", 2, true}, Case{"2abc", 1, false},
-                          Case{"999999999999", 0, false}, Case{"51", 51, false}, Case{"", 0, true}}) {
+    // A count beyond the largest integer is named by that largest integer.
+    for (const Case &c : {Case{"-5", 0, true, ""}, Case{"2abc", 2, true, ""},
+                          Case{"2abc", 1, false, "tables.shell_courses has 1 rows but its count announces 2"},
+                          Case{"999999999999", 0, false, "tables.shell_courses.count announces 2147483647 rows; the table holds 50"},
+                          Case{"51", 51, false, "tables.shell_courses.count announces 51 rows; the table holds 50"},
+                          Case{"", 0, true, ""}}) {
         std::string json = "{\"tables\": {\"shell_courses\": {\"count\": \"" + std::string(c.count) + "\", \"rows\": [";
         for (int i = 0; i < c.rows; ++i)
             json += std::string(i ? "," : "") + "[\"1\",\"a\",\"100\",\"10\",\"1000\",\"Q345R\"]";
@@ -287,23 +294,36 @@ TEST(HostileJson, CountsThatDoNotMatchTheirRowsAreRefused)
             EXPECT_EQ(record.table(TableId::ShellCourses).countText(), c.count);
             EXPECT_EQ(record.table(TableId::ShellCourses).rowCount(), c.rows);
         } else {
-            EXPECT_FALSE(error.isEmpty());
+            EXPECT_EQ(error, QString::fromUtf8(c.refusal)) << c.count;
         }
     }
 }
 
 TEST(HostileJson, WrongShapesAreRefusedNeverCrash)
 {
-    for (const char *json : {"", "[]", "null", "{\"fields\": []}", "{\"fields\": {\"0\": \"x\"}}",
-                             "{\"fields\": {\"64\": \"1\"}}", "{\"fields\": {\"01\": \"x\"}}", "{\"fields\": {\"3\": 5}}",
-                             "{\"process_card\": {\"S\": {}}}", "{\"tables\": {\"nozzles\": {\"count\": \"1\", \"rows\": [[]]}}}",
-                             "{\"tables\": {\"nozzles\": {\"count\": 1}}}", "{\"tables\": {\"welds\": []}}", "{\"company\": \"x\"}",
-                             "{\"fields\": {\"3\": \"a\"", "{\"fields\": {\"3\": \"\\u0000\"}}x"}) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"", "malformed JSON at offset 0: illegal value"},
+        {"[]", "malformed JSON: the top level is not an object"},
+        {"null", "malformed JSON at offset 1: illegal value"},
+        {"{\"fields\": []}", "fields is not an object"},
+        {"{\"fields\": {\"0\": \"x\"}}", "fields.0 is not a field (1 to 63; field 64 is tables.shell_courses.count)"},
+        {"{\"fields\": {\"64\": \"1\"}}", "fields.64 is not a field (1 to 63; field 64 is tables.shell_courses.count)"},
+        {"{\"fields\": {\"01\": \"x\"}}", "fields.01 is not a field (1 to 63; field 64 is tables.shell_courses.count)"},
+        {"{\"fields\": {\"3\": 5}}", "fields.3 is not a text"},
+        {"{\"process_card\": {\"S\": {}}}", "process_card.S must be a list of at most 100 texts"},
+        {"{\"tables\": {\"nozzles\": {\"count\": \"1\", \"rows\": [[]]}}}", "tables.nozzles.rows[0] must be a list of 14 texts"},
+        {"{\"tables\": {\"nozzles\": {\"count\": 1}}}", "tables.nozzles.count is not a text"},
+        {"{\"tables\": {\"welds\": []}}", "tables.welds is not an object"},
+        {"{\"company\": \"x\"}", "company is not an object"},
+        {"{\"fields\": {\"3\": \"a\"", "malformed JSON at offset 20: unterminated string"},
+        {"{\"fields\": {\"3\": \"\\u0000\"}}x", "malformed JSON at offset 27: garbage at the end of the document"},
+    };
+    for (const auto &[json, message] : cases) {
         ProjectRecord record;
         CompanyInfo company;
         QString error;
         EXPECT_FALSE(fromJson(json, record, company, error)) << json;
-        EXPECT_FALSE(error.isEmpty()) << json;
+        EXPECT_EQ(error, QString::fromUtf8(message)) << json;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace zelvan::test {
@@ -21,5 +22,21 @@ int main(int argc, char **argv)
     else
         app = std::make_unique<QGuiApplication>(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // A skipped test tested nothing: the run fails, naming each skip, so
+    // a machine that lacks something a test needs cannot pass silently.
+    const ::testing::UnitTest &unit = *::testing::UnitTest::GetInstance();
+    if (unit.skipped_test_count() > 0) {
+        for (int s = 0; s < unit.total_test_suite_count(); ++s) {
+            const ::testing::TestSuite &suite = *unit.GetTestSuite(s);
+            for (int t = 0; t < suite.total_test_count(); ++t) {
+                const ::testing::TestInfo &info = *suite.GetTestInfo(t);
+                if (info.result()->Skipped())
+                    fprintf(stderr, "SKIPPED (counts as a failure): %s.%s\n", info.test_suite_name(), info.name());
+            }
+        }
+        return 1;
+    }
+    return result;
+
 }

@@ -30,6 +30,7 @@ TEST(ProcessCardLists, AMissingStandardsFileShowsNothingStored)
     ProcessProgramDirectory program;
     program.remove(QStringLiteral("标准及规范.txt"));
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("无法打开标准及规范.txt文件！"));
     const auto opened = ProcessCardPageModel::open(program.path(), prompter);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -45,6 +46,7 @@ TEST(ProcessCardLists, AMissingFormsListKeepsTheStandards)
     ProcessProgramDirectory program;
     program.remove(QStringLiteral("工序图/工序图列表.txt"));
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("无法打开工序图列表.txt文件！"));
     const auto opened = ProcessCardPageModel::open(program.path(), prompter);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("无法打开工序图列表.txt文件！")});
     EXPECT_FALSE(opened.showStoredValues);

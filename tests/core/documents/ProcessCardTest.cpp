@@ -205,6 +205,7 @@ TEST_F(CardFixture, TheHeadCardIsAHeaderWithSketchFiveStepsAndTheClosingRow)
 TEST_F(CardFixture, AnUnknownHeadTypeUsesTheEllipsePictureAndSaysSo)
 {
     record.setField(Field::FirstHeadType, gbk("碟形封头"));
+    prompter.expectMessage(QStringLiteral("由于没有选择封头类型，所以使用默认的椭圆封头图！"));
     HeadProcessCard::write(*document, inputs());
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -277,6 +278,7 @@ TEST_F(CardFixture, HeatTreatmentJoinsTheShellInspection)
 TEST_F(CardFixture, WithoutPicsFolderTheSketchesAreReportedAndTheCardFails)
 {
     QDir(program.path() + QStringLiteral("pics")).removeRecursively();
+    prompter.expectMessages({QStringLiteral("筒体图创建失败！可能原因：pics文件夹不存在"), QStringLiteral("组对简图创建失败！可能原因：pics文件夹不存在")});
     EXPECT_THROW(ShellProcessCard::write(*document, inputs()), WordError);
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("筒体图创建失败！可能原因：pics文件夹不存在"),
                                              QStringLiteral("组对简图创建失败！可能原因：pics文件夹不存在")}));

@@ -48,6 +48,7 @@ TEST(LayoutGeneratorRefusals, NoPlatesComesFirstAndCreatesNothing)
     in.projectDirectory.clear();
     RecordingDxfOutput out;
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("板材数为零，无法生成排版图！\n请输入板材信息！"));
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
@@ -64,6 +65,7 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
     in.projectDirectory.clear();
     RecordingDxfOutput out;
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("筒节数为零，无法生成排版图！\n请输入筒节信息！"));
     LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节数为零，无法生成排版图！\n请输入筒节信息！")});
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("错误"));
@@ -71,6 +73,7 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
     in = verticalSample();
     in.projectDirectory.clear();
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("生成排版图前请先保存项目！"));
     LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("生成排版图前请先保存项目！")});
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -78,14 +81,15 @@ TEST(LayoutGeneratorRefusals, ThenNoCoursesThenUnsavedThenUnsafeNameThenZeroHeig
     in = verticalSample();
     in.vesselName = gbk("罐/1");
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("容器名称中含有不能用于文件名的字符“/”，无法生成文件！"));
     LayoutGenerator::generate(in, company("公司"), prompter, out);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
-    EXPECT_TRUE(prompter.entries[0].text.contains(QStringLiteral("“/”")));
 
     in = verticalSample();
     in.courses = {courseRow("0", "1000"), courseRow("abc", "1000")};
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("筒节总高度为零，无法生成排版图！"));
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节总高度为零，无法生成排版图！")});
@@ -100,6 +104,7 @@ TEST(LayoutGeneratorRefusals, NegativeTotalHeightIsRefusedLikeZero)
     in.courses = {courseRow("1000", "1200"), courseRow("-3000", "1200")};
     RecordingDxfOutput out;
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("筒节总高度为零，无法生成排版图！"));
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("筒节总高度为零，无法生成排版图！")});
@@ -113,6 +118,7 @@ TEST(LayoutGeneratorRefusals, WrongVesselTypeStopsBeforeTheFileIsCreated)
     in.vesselType = std::nullopt;
     RecordingDxfOutput out;
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("容器型式错误！"));
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
     ASSERT_EQ(prompter.entries.size(), 1);
@@ -417,6 +423,7 @@ TEST(LayoutGeneratorReport, AnyFailedCallGivesOneErrorAfterTheWholeSequence)
     RecordingDxfOutput out;
     out.failAt = {30};
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("DXF文件生成错误！\n可能原因:无法加载CadIO.dll文件;\n排版图文件已打开"));
     const auto result = LayoutGenerator::generate(verticalSample(), company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Failed);
     EXPECT_TRUE(result.files.isEmpty());
@@ -434,11 +441,11 @@ TEST(LayoutGeneratorReport, MissingLibraryFailsEveryCallAndReportsOnce)
     LayoutInputs in = verticalSample();
     in.projectDirectory = QFile::encodeName(dir.path() + "/").toStdString();
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("DXF文件生成错误！\n可能原因:无法加载CadIO.dll文件;\n排版图文件已打开"));
     const auto result =
         LayoutGenerator::generate(in, company("公司"), prompter, QString(), dir.filePath("nowhere/CadIO"));
     EXPECT_EQ(result.status, ExportResult::Status::Failed);
     ASSERT_EQ(prompter.entries.size(), 1);
-    EXPECT_EQ(prompter.entries[0].text, LayoutMessages::generationFailed());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
@@ -450,11 +457,13 @@ TEST(LayoutGeneratorReport, StandInNozzlesAreReportedOnceByMark)
                   nozzleRow("N3", "80", "筒节段", "二轴内5000", "500", "100")};
     RecordingDxfOutput out;
     RecordingPrompter prompter;
+    prompter.expectMessage(QStringLiteral("以下接管无法按其位置、方位和标高准确定位，已画在封头视图中心、筒体展开图0°处"
+                                          "或方位距离所限的位置，请核对接管信息：\nN2、N3"));
     const auto result = LayoutGenerator::generate(in, company("公司"), prompter, out);
     EXPECT_EQ(result.status, ExportResult::Status::Written);
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
-    EXPECT_TRUE(prompter.entries[0].text.endsWith(QStringLiteral("\nN2、N3")));
+
 }
 
 TEST(LayoutGeneratorReport, WritesARealFileThroughCadIO)

@@ -194,11 +194,13 @@ TEST(LayoutPainter, UnwritablePictureFailsWithTheFileMessage)
     LayoutInputs in = test::verticalSample();
     in.projectDirectory = toGbk(dir.path() + QStringLiteral("/gone/"));
     RecordingPrompter prompter;
+    const QString expected = QStringLiteral("排版图文件生成错误！\n没有找到 %1。").arg(dir.path() + QStringLiteral("/gone/项目-储罐-排版图.pdf"));
+    prompter.expectMessage(expected);
     const ExportResult result =
         LayoutGenerator::exportPicture(in, CompanyInfo::initial(), prompter, LayoutPainter::FileFormat::Pdf);
     EXPECT_EQ(result.status, ExportResult::Status::Failed);
-    EXPECT_TRUE(result.message.startsWith(QStringLiteral("排版图文件生成错误！\n"))) << result.message.toStdString();
-    EXPECT_TRUE(result.message.contains(QStringLiteral("没有找到"))) << result.message.toStdString();
+    EXPECT_EQ(result.message, expected);
+
     EXPECT_TRUE(result.files.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("gone/项目-储罐-排版图.pdf"))));
 }

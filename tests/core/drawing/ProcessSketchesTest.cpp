@@ -185,6 +185,7 @@ TEST(ProcessSketchFiles, AMissingPicsFolderIsReportedForEachSketch)
 {
     QTemporaryDir dir;
     RecordingPrompter prompter;
+    prompter.expectMessages({QStringLiteral("筒体图创建失败！可能原因：pics文件夹不存在"), QStringLiteral("组对简图创建失败！可能原因：pics文件夹不存在")});
     EXPECT_EQ(ProcessSketches::save(ProjectRecord{}, dir.path() + QLatin1Char('/'), prompter), 0);
     ASSERT_EQ(prompter.entries.size(), 2);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));

@@ -78,6 +78,7 @@ TEST(ExportFlow, ARefusalBeforeTheQuestionIsShownAndNothingElseHappens)
     CursorWatchingPrompter prompter;
     ScriptedExport exporter;
     exporter.before = ExportRefusal::information(QStringLiteral("导出Word前请先保存项目！"));
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     const ExportResult result = ExportFlow::run(exporter, prompter);
 
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
@@ -96,6 +97,7 @@ TEST(ExportFlow, AnErrorRefusalKeepsItsTitleAndIcon)
     ScriptedExport exporter;
     exporter.ask.clear();
     exporter.after = ExportRefusal::error(QStringLiteral("容器型式错误！"), Prompter::Icon::Question);
+    prompter.expectMessage(QStringLiteral("容器型式错误！"));
     const ExportResult result = ExportFlow::run(exporter, prompter);
 
     EXPECT_EQ(result.status, ExportResult::Status::Refused);
@@ -148,6 +150,7 @@ TEST(ExportFlow, AFailedFileEndsFailedAndKeepsWhatWasWritten)
     prompter.answerYes();
     ScriptedExport exporter;
     exporter.failure = QStringLiteral("保存文档失败。");
+    prompter.expectMessage(QStringLiteral("保存文档失败。"));
     const ExportResult result = ExportFlow::run(exporter, prompter);
 
     EXPECT_EQ(result.status, ExportResult::Status::Failed);

@@ -1,9 +1,11 @@
-// The consumable table through its lookups: the shop's documented cases, the
-// whole same-steel tree grade by grade, and all 120 pairs of steel groups.
+// The consumable table through its lookups: the shop's documented cases, and
+// every lookup (each grade, each group, all 225 ordered pairs of the fifteen
+// groups) against the table transcribed in consumables-expected.tsv.
 #include "core/reference/ConsumableTable.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
 
 #include <map>
@@ -69,9 +71,10 @@ TEST(SameSteelTree, GradeOrderOfFirstAndLastClasses)
     EXPECT_EQ(texts(tree[6].children),
               (QStringList{"0Cr18Ni9", "00Cr19Ni10", "0Cr17Ni12Mo2", "00Cr17Ni14Mo2", "1Cr18Ni9Ti", "0Cr18Ni10Ti",
                            "0Cr18Ni12Mo2Ti", "0Cr19Ni13Mo3", "00Cr19Ni13Mo3"}));
-    // Grades standing under two classes.
-    EXPECT_TRUE(texts(tree[1].children).contains("20MnMo"));
-    EXPECT_TRUE(texts(tree[1].children).contains("20MnMoD"));
+    // "20MnMo" and "20MnMoD" stand under Fe-1 and Fe-3, "0Cr13" under Fe-6 and Fe-7.
+    EXPECT_EQ(texts(tree[1].children), (QStringList{"12CrMo", "12CrMoG", "20MnMo", "20MnMoD", "10MoWVNb", "12SiMoVNb",
+                                                    "13MnNiMoNbR", "18MnMoNbR", "20MnMoNb"}));
+
     EXPECT_EQ(texts(tree[4].children), QStringList{"0Cr13"});
     EXPECT_EQ(texts(tree[5].children), (QStringList{"0Cr13", "0Cr13Al"}));
 }
@@ -129,82 +132,203 @@ TEST(SameSteelLookup, RowsWithAnEmptyCellKeepIt)
               (QList<ConsumableRow>{row("H10MnSi", "GB/T14957"), row("H10Mn2", ""), row("H08MnMoA", "")}));
 }
 
-// Row counts (manual, submerged, argon), first electrode and CO2 wire of every
-// distinct grade text of the tree, counted by hand from the shop's table.
-struct GradeExpectation {
-    const char *grade;
-    int manual;
-    int submerged;
-    int argon;
-    const char *firstElectrode;
-    const char *co2;
+// ---- the whole table against its transcription ----
+
+namespace {
+
+// The expected table, read from the test's data file (transcribed once from
+// the shop's consumable tables, independently of the program's arrays).
+struct ExpectedTable {
+    std::map<QString, ConsumableRecommendation> grades;   // same steel
+    std::vector<std::pair<QString, QStringList>> groups;  // group -> grades, file order
+    std::map<int, ConsumableRecommendation> entries;
+    std::map<std::pair<QString, QString>, int> pairs;     // unordered (sorted) pair -> entry, 0 none
+    QString error;
 };
 
-class SameSteelSweep : public ::testing::TestWithParam<GradeExpectation> {};
-
-TEST_P(SameSteelSweep, GradeResolves)
+QList<ConsumableRow> *listOf(ConsumableRecommendation &rec, const QString &kind)
 {
-    const GradeExpectation &e = GetParam();
-    const auto rec = ConsumableTable::sameSteelRecommendation(u(e.grade));
-    ASSERT_TRUE(rec);
-    EXPECT_EQ(rec->manualArc.size(), e.manual);
-    EXPECT_EQ(rec->submergedArc.size(), e.submerged);
-    EXPECT_EQ(rec->argonArc.size(), e.argon);
-    EXPECT_EQ(rec->manualArc.isEmpty() ? QString() : rec->manualArc[0].first, u(e.firstElectrode));
-    EXPECT_EQ(rec->co2Wire, u(e.co2));
-    EXPECT_TRUE(rec->remark.isEmpty());
-    for (const ConsumableRow &r : rec->argonArc)
-        EXPECT_NE(r.second, "YB/T 5091");
+    if (kind == "manual")
+        return &rec.manualArc;
+    if (kind == "submerged")
+        return &rec.submergedArc;
+    if (kind == "argon")
+        return &rec.argonArc;
+    return nullptr;
 }
 
-const GradeExpectation kGrades[] = {
-    {"10(管)", 2, 2, 2, "E4303", ""},       {"20(管)", 2, 2, 2, "E4303", ""},
-    {"Q235-B", 2, 2, 2, "E4316", ""},       {"Q235-C", 2, 2, 2, "E4316", ""},
-    {"20G", 2, 2, 2, "E4316", ""},          {"20g", 2, 2, 2, "E4316", ""},
-    {"20R", 2, 2, 2, "E4316", ""},          {"20(锻)", 2, 2, 2, "E4316", ""},
-    {"09MnD", 1, 0, 0, "E5015-G", ""},      {"15MnNiDR", 1, 0, 0, "E5015-G", ""},
-    {"09MnNiD", 1, 0, 0, "E5515-C1", ""},   {"09MnNiDR", 1, 0, 0, "E5515-C1", ""},
-    {"16Mn", 3, 5, 1, "E5016", "ER49-1"},   {"16MnR", 3, 5, 1, "E5016", "ER49-1"},
-    {"16MnD", 2, 0, 0, "E5016-G", ""},      {"16MnDR", 2, 0, 0, "E5016-G", ""},
-    {"15MnNbR", 2, 0, 0, "E5516-G", ""},    {"20MnMo", 2, 2, 3, "E5015", ""},
-    {"20MnMoD", 3, 0, 0, "E5016-G", ""},    {"08MnNiCrMoVD", 1, 0, 0, "E6015-G", ""},
-    {"07MnCrMoVR", 1, 0, 0, "E6015-G", ""}, {"07MnNiMoVDR", 1, 0, 0, "E6015-G", ""},
-    {"10Ni3MoVD", 1, 0, 0, "E6015-G", ""},  {"12CrMo", 1, 2, 1, "E5515-B1", "ER55-B2"},
-    {"12CrMoG", 1, 2, 1, "E5515-B1", "ER55-B2"},
-    {"13MnNiMoNbR", 2, 6, 1, "E6016-D1", ""}, {"18MnMoNbR", 2, 6, 1, "E6016-D1", ""},
-    {"20MnMoNb", 2, 6, 1, "E6016-D1", ""},  {"15CrMoR", 1, 2, 1, "E5515-B2", "ER55-B2"},
-    {"15CrMo", 1, 2, 1, "E5515-B2", "ER55-B2"}, {"15CrMoG", 1, 2, 1, "E5515-B2", "ER55-B2"},
-    {"14Cr1Mo", 1, 0, 0, "E5515-B2", ""},   {"14Cr1MoR", 1, 0, 0, "E5515-B2", ""},
-    {"12Cr1MoV", 1, 1, 1, "E5515-B2-V", "ER55-B2-MnV"}, {"12Cr1MoVG", 1, 1, 1, "E5515-B2-V", "ER55-B2-MnV"},
-    {"12Cr2Mo1", 1, 0, 0, "E6015-B3", ""},  {"12Cr2Mo", 1, 0, 0, "E6015-B3", ""},
-    {"12Cr2Mo1R", 1, 0, 0, "E6015-B3", ""}, {"12Cr2MoG", 1, 0, 0, "E6015-B3", ""},
-    {"1Cr5Mo", 1, 0, 0, "E5MoV-15", ""},    {"0Cr13", 2, 0, 0, "E410-16", ""},
-    {"0Cr18Ni9", 2, 2, 1, "E308-16", ""},   {"00Cr19Ni10", 1, 2, 1, "E308L-16", ""},
-    {"0Cr17Ni12Mo2", 2, 2, 1, "E316-16", ""}, {"00Cr17Ni14Mo2", 1, 0, 0, "E316L-16", ""},
-    {"1Cr18Ni9Ti", 2, 2, 1, "E347-16", ""}, {"0Cr18Ni10Ti", 2, 2, 1, "E347-16", ""},
-    {"0Cr18Ni12Mo2Ti", 2, 2, 1, "E316L-16", ""}, {"0Cr19Ni13Mo3", 1, 2, 1, "E317-16", ""},
-    {"00Cr19Ni13Mo3", 1, 0, 0, "E317L-16", ""}, {"12MnNiVR", 0, 0, 0, "", ""},
-    {"15MnVR", 0, 0, 0, "", ""},            {"10MoWVNb", 0, 0, 0, "", ""},
-    {"12SiMoVNb", 0, 0, 0, "", ""},         {"0Cr13Al", 0, 0, 0, "", ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(EveryGrade, SameSteelSweep, ::testing::ValuesIn(kGrades));
-
-TEST(SameSteelSweep, TheExpectationsCoverEveryGradeOfTheTree)
+const ExpectedTable &expected()
 {
-    std::set<QString> expected;
-    for (const GradeExpectation &e : kGrades)
-        expected.insert(u(e.grade));
+    static const ExpectedTable table = [] {
+        ExpectedTable t;
+        QFile file(qEnvironmentVariable("ZELVAN_SOURCE_DIR") + "/tests/core/reference/consumables-expected.tsv");
+        if (!file.open(QIODevice::ReadOnly)) {
+            t.error = "cannot read " + file.fileName();
+            return t;
+        }
+        int lineNumber = 0;
+        for (const QByteArray &raw : file.readAll().split('\n')) {
+            ++lineNumber;
+            const QString line = QString::fromUtf8(raw);
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QStringList c = line.split('\t');
+            bool ok = false;
+            if (c[0] == "grade" && c.size() == 3 && c[2] == "empty") {
+                ok = t.grades.emplace(c[1], ConsumableRecommendation{}).second;
+            } else if (c[0] == "grade" && c.size() == 4 && c[2] == "co2") {
+                t.grades[c[1]].co2Wire = c[3];
+                ok = true;
+            } else if (c[0] == "grade" && c.size() == 5 && listOf(t.grades[c[1]], c[2])) {
+                listOf(t.grades[c[1]], c[2])->append({c[3], c[4]});
+                ok = true;
+            } else if (c[0] == "group" && c.size() == 3) {
+                if (t.groups.empty() || t.groups.back().first != c[1])
+                    t.groups.push_back({c[1], {}});
+                t.groups.back().second.append(c[2]);
+                ok = true;
+            } else if (c[0] == "entry" && c.size() == 4 && c[2] == "remark") {
+                t.entries[c[1].toInt()].remark = c[3];
+                ok = true;
+            } else if (c[0] == "entry" && c.size() == 5 && listOf(t.entries[c[1].toInt()], c[2])) {
+                listOf(t.entries[c[1].toInt()], c[2])->append({c[3], c[4]});
+                ok = true;
+            } else if (c[0] == "pair" && c.size() == 4) {
+                ok = t.pairs.emplace(std::minmax(c[1], c[2]), c[3] == "-" ? 0 : c[3].toInt()).second;
+            }
+            if (!ok) {
+                t.error = QString("bad line %1: %2").arg(lineNumber).arg(line);
+                return t;
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+std::string describe(const std::optional<ConsumableRecommendation> &rec)
+{
+    if (!rec)
+        return "(none)";
+    std::string s;
+    auto rows = [&s](const char *name, const QList<ConsumableRow> &list) {
+        for (const ConsumableRow &r : list)
+            s += std::string("\n  ") + name + " (" + r.first.toStdString() + ", " + r.second.toStdString() + ")";
+    };
+    rows("manual", rec->manualArc);
+    rows("submerged", rec->submergedArc);
+    rows("argon", rec->argonArc);
+    s += "\n  co2 " + rec->co2Wire.toStdString() + "\n  remark " + rec->remark.toStdString();
+    return s;
+}
+
+} // namespace
+
+TEST(ConsumableTranscription, TheDataFileIsComplete)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+    EXPECT_EQ(t.grades.size(), 55u);
+    EXPECT_EQ(t.groups.size(), 15u);
+    EXPECT_EQ(t.entries.size(), 13u);
+    EXPECT_EQ(t.pairs.size(), 120u);
+    int withEntry = 0;
+    for (const auto &[pair, entry] : t.pairs)
+        withEntry += entry != 0;
+    EXPECT_EQ(withEntry, 35);
+}
+
+TEST(SameSteelLookup, EveryGradeGivesTheTranscribedRecommendation)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+    for (const auto &[grade, rec] : t.grades) {
+        const auto actual = ConsumableTable::sameSteelRecommendation(grade);
+        EXPECT_EQ(actual, rec) << grade.toStdString() << "\nactual:" << describe(actual) << "\nexpected:"
+                               << describe(rec);
+    }
+}
+
+TEST(SameSteelLookup, TheTreeHoldsExactlyTheTranscribedGrades)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
     std::set<QString> inTree;
     for (const ReferenceNode &steelClass : ConsumableTable::sameSteelTree()) {
         EXPECT_FALSE(ConsumableTable::sameSteelRecommendation(steelClass.text)) << steelClass.text.toStdString();
-        for (const ReferenceNode &grade : steelClass.children) {
+        for (const ReferenceNode &grade : steelClass.children)
             inTree.insert(grade.text);
-            EXPECT_TRUE(ConsumableTable::sameSteelRecommendation(grade.text)) << grade.text.toStdString();
+    }
+    std::set<QString> transcribed;
+    for (const auto &[grade, rec] : t.grades)
+        transcribed.insert(grade);
+    EXPECT_EQ(inTree, transcribed);
+}
+
+TEST(DissimilarGroups, TheTreeHoldsTheTranscribedGroupsAndGrades)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+    std::vector<std::pair<QString, QStringList>> inTree;
+    for (const ReferenceNode &steelClass : ConsumableTable::dissimilarTree()) {
+        const bool hasGroups = !steelClass.children.empty() && !steelClass.children.front().children.empty();
+        if (!hasGroups) {
+            inTree.push_back({steelClass.text, texts(steelClass.children)});
+            continue;
+        }
+        for (const ReferenceNode &group : steelClass.children)
+            inTree.push_back({group.text, texts(group.children)});
+    }
+    EXPECT_EQ(inTree, t.groups);
+}
+
+// Choosing a grade resolves to the group it stands under; choosing a group
+// node resolves to itself; the four classes with sub-groups resolve to none.
+TEST(DissimilarGroups, EveryGradeAndGroupNodeResolvesToItsTranscribedGroup)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+    const std::map<QString, QString> classOfGroup = {
+        {"Fe-1-1", "Fe-1"}, {"Fe-1-2", "Fe-1"}, {"Fe-1-3", "Fe-1"}, {"Fe-1-4", "Fe-1"}, {"Fe-3-1", "Fe-3"},
+        {"Fe-3-2", "Fe-3"}, {"Fe-3-3", "Fe-3"}, {"Fe-4-1", "Fe-4"}, {"Fe-4-2", "Fe-4"}, {"Fe-5-1", "Fe-5"},
+        {"Fe-5-2", "Fe-5"}, {"Fe-6", ""},       {"Fe-7", ""},       {"Fe-8", ""},       {"Fe-9", ""}};
+    int grades = 0;
+    for (const auto &[group, members] : t.groups) {
+        ASSERT_TRUE(classOfGroup.count(group)) << group.toStdString();
+        EXPECT_EQ(ConsumableTable::groupOf(group, classOfGroup.at(group)), std::optional<QString>(group));
+        for (const QString &grade : members) {
+            EXPECT_EQ(ConsumableTable::groupOf(grade, group), std::optional<QString>(group)) << grade.toStdString();
+            ++grades;
         }
     }
-    EXPECT_EQ(inTree.size(), 55u);
-    EXPECT_EQ(inTree, expected);
+    EXPECT_EQ(grades, 59);
+    for (const char *cls : {"Fe-1", "Fe-3", "Fe-4", "Fe-5"})
+        EXPECT_EQ(ConsumableTable::groupOf(cls, ""), std::nullopt) << cls;
+    EXPECT_EQ(ConsumableTable::groupOf("", ""), std::nullopt);
+    // "0Cr13" stands under two groups: the parent decides.
+    EXPECT_EQ(ConsumableTable::groupOf("0Cr13", "Fe-6"), std::optional<QString>("Fe-6"));
+    EXPECT_EQ(ConsumableTable::groupOf("0Cr13", "Fe-7"), std::optional<QString>("Fe-7"));
+}
+
+TEST(DissimilarPairs, AllOrderedPairsGiveTheTranscribedEntry)
+{
+    const ExpectedTable &t = expected();
+    ASSERT_TRUE(t.error.isEmpty()) << t.error.toStdString();
+    int lookups = 0;
+    for (const auto &[first, members1] : t.groups) {
+        for (const auto &[second, members2] : t.groups) {
+            const auto it = t.pairs.find(std::minmax(first, second));
+            ASSERT_NE(it, t.pairs.end()) << first.toStdString() << " " << second.toStdString();
+            const std::optional<ConsumableRecommendation> want =
+                it->second == 0 ? std::nullopt : std::optional(t.entries.at(it->second));
+            const auto actual = ConsumableTable::dissimilarRecommendation(first, second);
+            EXPECT_EQ(actual, want) << first.toStdString() << " with " << second.toStdString() << " (entry "
+                                    << it->second << ")\nactual:" << describe(actual) << "\nexpected:"
+                                    << describe(want);
+            ++lookups;
+        }
+    }
+    EXPECT_EQ(lookups, 225);
 }
 
 // ---- dissimilar tree, groups and pairs ----
@@ -231,123 +355,6 @@ TEST(DissimilarGroups, FifteenGroupsInTreeOrder)
     EXPECT_EQ(ConsumableTable::groupNames(),
               (QStringList{"Fe-1-1", "Fe-1-2", "Fe-1-3", "Fe-1-4", "Fe-3-1", "Fe-3-2", "Fe-3-3", "Fe-4-1", "Fe-4-2",
                            "Fe-5-1", "Fe-5-2", "Fe-6", "Fe-7", "Fe-8", "Fe-9"}));
-}
-
-TEST(DissimilarGroups, ResolutionOfGroupGradeAndClassNodes)
-{
-    EXPECT_EQ(ConsumableTable::groupOf("Fe-1-2", "Fe-1"), QString("Fe-1-2"));
-    EXPECT_EQ(ConsumableTable::groupOf("16MnR", "Fe-1-2"), QString("Fe-1-2"));
-    EXPECT_EQ(ConsumableTable::groupOf("Fe-8", ""), QString("Fe-8"));
-    EXPECT_EQ(ConsumableTable::groupOf("0Cr13", "Fe-6"), QString("Fe-6"));
-    EXPECT_EQ(ConsumableTable::groupOf("0Cr13", "Fe-7"), QString("Fe-7"));
-    for (const char *cls : {"Fe-1", "Fe-3", "Fe-4", "Fe-5"})
-        EXPECT_FALSE(ConsumableTable::groupOf(cls, "")) << cls;
-    EXPECT_FALSE(ConsumableTable::groupOf("", ""));
-}
-
-TEST(DissimilarGroups, EveryNodeOfTheTreeResolvesAsItsPlaceSays)
-{
-    int withGroup = 0;
-    for (const auto &[text, parent] : allNodes(ConsumableTable::dissimilarTree())) {
-        const auto group = ConsumableTable::groupOf(text, parent);
-        if (parent.isEmpty() && QStringList{"Fe-1", "Fe-3", "Fe-4", "Fe-5"}.contains(text)) {
-            EXPECT_FALSE(group) << text.toStdString();
-            continue;
-        }
-        ASSERT_TRUE(group) << text.toStdString();
-        EXPECT_EQ(*group, ConsumableTable::isGroupName(text) ? text : parent);
-        ++withGroup;
-    }
-    EXPECT_EQ(withGroup, 15 + 59);
-}
-
-namespace {
-
-// The shop's pair entries by number, each side listed as written.
-const std::map<int, std::pair<QStringList, QStringList>> kEntrySides = {
-    {1, {{"Fe-1-1"}, {"Fe-1-2", "Fe-1-3", "Fe-1-4"}}},
-    {2, {{"Fe-1-1"}, {"Fe-4-1", "Fe-4-2", "Fe-5-1", "Fe-5-2"}}},
-    {3, {{"Fe-8"}, {"Fe-1-1", "Fe-1-2", "Fe-1-3", "Fe-3-1", "Fe-3-2"}}},
-    {4, {{"Fe-1-2"}, {"Fe-4-1", "Fe-4-2", "Fe-5-1", "Fe-5-2"}}},
-    {5, {{"Fe-1-3"}, {"Fe-4-1", "Fe-4-2"}}},
-    {6, {{"Fe-8"}, {"Fe-1-4", "Fe-3-3", "Fe-5-2"}}},
-    {7, {{"Fe-3-1"}, {"Fe-3-2", "Fe-3-3"}}},
-    {8, {{"Fe-3-2"}, {"Fe-3-3"}}},
-    {9, {{"Fe-4-1"}, {"Fe-5-1"}}},
-    {10, {{"Fe-6", "Fe-7"}, {"Fe-4-1", "Fe-4-2", "Fe-5-1"}}},
-    {11, {{"Fe-4-2"}, {"Fe-5-1"}}},
-    {12, {{"Fe-5-1"}, {"Fe-8"}}},
-    {13, {{"Fe-5-2"}, {"Fe-6", "Fe-7"}}},
-};
-
-// First electrode, number of rows per list and remark of each entry.
-struct EntryShape {
-    const char *firstElectrode;
-    const char *lastBrand;
-    int manual;
-    int submerged;
-    int argon;
-    const char *remark;
-};
-
-const std::map<int, EntryShape> kEntryShapes = {
-    {1, {"E4315", "J507", 2, 2, 1, ""}},
-    {2, {"E4315", "J427", 1, 3, 0, ""}},
-    {3, {"E309-16", "A312", 3, 1, 1, ""}},
-    {4, {"E5015", "J507", 1, 1, 0, ""}},
-    {5, {"E5015", "J506", 2, 1, 0, ""}},
-    {6, {"E310-16", "A407", 2, 1, 1, ""}},
-    {7, {"E4315", "R207", 2, 3, 0, ""}},
-    {8, {"E5015", "J557", 2, 2, 0, ""}},
-    {9, {"E5515-B2", "A307", 2, 0, 1, "不进行热处理时采用"}},
-    {10, {"E309-16", "A307", 2, 1, 1, "不进行热处理时采用"}},
-    {11, {"E5515-B2-V", "A307", 2, 0, 1, "不进行热处理时采用"}},
-    {12, {"E309-16", "A307", 2, 1, 1, ""}},
-    {13, {"E310-15", "A407", 1, 1, 1, "不进行热处理时采用"}},
-};
-
-} // namespace
-
-TEST(DissimilarPairs, AllHundredTwentyPairsThirtyFiveWithAnEntry)
-{
-    std::map<std::pair<QString, QString>, int> expected;
-    for (const auto &[number, sides] : kEntrySides)
-        for (const QString &a : sides.first)
-            for (const QString &b : sides.second)
-                expected[std::minmax(a, b)] = number;
-    ASSERT_EQ(expected.size(), 35u);
-
-    const QStringList groups = ConsumableTable::groupNames();
-    int pairs = 0, withEntry = 0, without = 0;
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        for (qsizetype j = i; j < groups.size(); ++j) {
-            ++pairs;
-            const auto forward = ConsumableTable::dissimilarRecommendation(groups[i], groups[j]);
-            const auto backward = ConsumableTable::dissimilarRecommendation(groups[j], groups[i]);
-            EXPECT_EQ(forward, backward) << groups[i].toStdString() << " " << groups[j].toStdString();
-            const auto it = expected.find(std::minmax(groups[i], groups[j]));
-            if (it == expected.end()) {
-                EXPECT_FALSE(forward) << groups[i].toStdString() << " " << groups[j].toStdString();
-                ++without;
-                continue;
-            }
-            ASSERT_TRUE(forward) << groups[i].toStdString() << " " << groups[j].toStdString();
-            ++withEntry;
-            const EntryShape &shape = kEntryShapes.at(it->second);
-            EXPECT_EQ(forward->manualArc.size(), shape.manual) << it->second;
-            EXPECT_EQ(forward->submergedArc.size(), shape.submerged) << it->second;
-            EXPECT_EQ(forward->argonArc.size(), shape.argon) << it->second;
-            EXPECT_EQ(forward->manualArc.first().first, u(shape.firstElectrode)) << it->second;
-            EXPECT_EQ(forward->manualArc.last().second, u(shape.lastBrand)) << it->second;
-            EXPECT_EQ(forward->remark, u(shape.remark)) << it->second;
-            EXPECT_TRUE(forward->co2Wire.isEmpty());
-            for (const ConsumableRow &r : forward->argonArc)
-                EXPECT_TRUE(r.second == "GB/T14957" || r.second == "YB/T 5091") << r.second.toStdString();
-        }
-    }
-    EXPECT_EQ(pairs, 120);
-    EXPECT_EQ(withEntry, 35);
-    EXPECT_EQ(without, 85);
 }
 
 TEST(DissimilarPairs, SameGroupAndFe9HaveNoEntry)

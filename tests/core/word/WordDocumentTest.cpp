@@ -290,13 +290,19 @@ TEST(WordDocumentPictures, AMissingOrBrokenPictureFailsNamingTheFile)
         d->addPicture(missing);
         FAIL() << "no failure";
     } catch (const WordError &e) {
-        EXPECT_TRUE(e.message().contains(missing)) << e.message().toStdString();
+        EXPECT_EQ(e.message(), QStringLiteral("插入图片失败，文件不存在：%1").arg(missing));
     }
     QFile broken(dir.filePath("broken.JPG"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a picture");
     broken.close();
-    EXPECT_THROW(d->addPicture(broken.fileName()), WordError);
+    try {
+        d->addPicture(broken.fileName());
+        FAIL() << "a file that is no picture was inserted";
+    } catch (const WordError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("插入图片失败，不是可用的JPEG或BMP图片：%1").arg(broken.fileName()));
+    }
+
     EXPECT_TRUE(d->model().pictures.empty());
     EXPECT_EQ(bodyParagraph(*d, 0).runs.size(), 0u);
 }

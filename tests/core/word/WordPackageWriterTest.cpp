@@ -163,11 +163,12 @@ TEST(WordTableWidths, ASplitCellIsDividedEquallyOverUnequalColumns)
 // twips) less two margins of 1800 leaves 8306 twips of text width; a cell
 // loses 108 twips of margin on each side; a Chinese character of 12 points is
 // 240 twips wide; a line exactly as wide as its cell wraps in LibreOffice, so
-// a fitted cell keeps a point (20 twips) of room besides.
+// a fitted cell keeps a point (20 twips) of room besides. Worked out once by
+// hand, a column of n Chinese characters is n × 240 + 236 twips wide:
+//   2 characters 716, 3 characters 956, 4 characters 1196,
+//   5 characters 1436, 6 characters 1676;
+// a word of 13 Latin letters (half an em, 120 twips each) 1796.
 namespace {
-constexpr int kA4TextWidth = 11906 - 2 * 1800;
-constexpr int kCellMargins = 2 * 108 + 20;
-int chineseWidth(int characters) { return characters * 240 + kCellMargins; }
 
 // A fitted table at 12 points whose first row holds `heading` and the rows
 // after it the texts of `body`, column by column.
@@ -208,7 +209,7 @@ TEST(WordTableWidths, ShortColumnsGetTheirWholeTextAndTheLongOneTakesTheRest)
     // their text, the long column everything else.
     std::vector<int> widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("负责工位"), QStringLiteral("工序内容")},
                                            {{QStringLiteral("1"), QStringLiteral("铆"), longText}});
-    EXPECT_EQ(widths, (std::vector<int>{chineseWidth(2), chineseWidth(4), kA4TextWidth - chineseWidth(2) - chineseWidth(4)}));
+    EXPECT_EQ(widths, (std::vector<int>{716, 1196, 6394})); // the long column: 8306 - 716 - 1196
 
     // The step table of a card: six columns, so a share is a sixth of the
     // page (1384 twips: five characters, the cell margins besides). "自检、专检"
@@ -219,25 +220,25 @@ TEST(WordTableWidths, ShortColumnsGetTheirWholeTextAndTheLongOneTakesTheRest)
                           {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检、停"), QString()},
                            {QStringLiteral("2"), QStringLiteral("划线"), QStringLiteral("短"), QStringLiteral("气、铆"), QStringLiteral("自检"), QString()}});
     ASSERT_EQ(widths.size(), 6u);
-    EXPECT_EQ(widths[0], chineseWidth(2));
-    EXPECT_EQ(widths[1], chineseWidth(2));
-    EXPECT_EQ(widths[3], chineseWidth(4));
-    EXPECT_EQ(widths[5], chineseWidth(3));
-    EXPECT_GE(widths[4], chineseWidth(2));
-    EXPECT_LT(widths[4], chineseWidth(6));
+    EXPECT_EQ(widths[0], 716);
+    EXPECT_EQ(widths[1], 716);
+    EXPECT_EQ(widths[3], 1196);
+    EXPECT_EQ(widths[5], 956);
+    EXPECT_GE(widths[4], 716);  // never below its heading "检查"
+    EXPECT_LT(widths[4], 1676); // less than its six characters
     // The two long columns share exactly what the short ones leave, the
     // step text taking the most.
-    EXPECT_EQ(widths[2] + widths[4], kA4TextWidth - 2 * chineseWidth(2) - chineseWidth(4) - chineseWidth(3));
+    EXPECT_EQ(widths[2] + widths[4], 4722); // 8306 - 716 - 716 - 1196 - 956
     EXPECT_GT(widths[2], 4 * widths[4]);
     // Five characters in that column fit whole.
     widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称"), QStringLiteral("工序内容及要求"), QStringLiteral("负责工位"),
                            QStringLiteral("检查"), QStringLiteral("检验员")},
                           {{QStringLiteral("17"), QStringLiteral("检验"), longText, QStringLiteral("检"), QStringLiteral("自检、专检"), QString()}});
-    EXPECT_EQ(widths[4], chineseWidth(5));
+    EXPECT_EQ(widths[4], 1436);
 
     // When everything fits, the table is only as wide as its text.
     widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("名称")}, {{QStringLiteral("1"), QStringLiteral("组对筒体封头")}});
-    EXPECT_EQ(widths, (std::vector<int>{chineseWidth(2), chineseWidth(6)}));
+    EXPECT_EQ(widths, (std::vector<int>{716, 1676}));
 }
 
 TEST(WordTableWidths, UnbreakableWordsWidenTheirColumnAndTooManyStillFitThePage)
@@ -246,8 +247,8 @@ TEST(WordTableWidths, UnbreakableWordsWidenTheirColumnAndTooManyStillFitThePage)
     // (13 characters of half an em, 120 twips at 12 points).
     std::vector<int> widths = fittedWidths({QStringLiteral("检验标准"), QStringLiteral("说明")},
                                            {{QStringLiteral("JB/T4730-2005"), QString(200, QChar(0x5BB9))}});
-    EXPECT_GE(widths[0], 13 * 120 + kCellMargins);
-    EXPECT_EQ(sum(widths), kA4TextWidth);
+    EXPECT_GE(widths[0], 1796);
+    EXPECT_EQ(sum(widths), 8306);
 
     // Three words of 60 letters need more than the page: the short column
     // still gets its text, the long ones share the rest equally and the
@@ -256,14 +257,14 @@ TEST(WordTableWidths, UnbreakableWordsWidenTheirColumnAndTooManyStillFitThePage)
     widths = fittedWidths({QStringLiteral("序号"), QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")},
                           {{QStringLiteral("1"), word, word, word}});
     ASSERT_EQ(widths.size(), 4u);
-    EXPECT_EQ(widths[0], chineseWidth(2));
-    EXPECT_EQ(sum(widths), kA4TextWidth);
+    EXPECT_EQ(widths[0], 716);
+    EXPECT_EQ(sum(widths), 8306);
     for (int i = 1; i < 4; ++i)
-        EXPECT_NEAR(widths[size_t(i)], (kA4TextWidth - chineseWidth(2)) / 3, 2);
+        EXPECT_NEAR(widths[size_t(i)], 2530, 1) << i; // (8306 - 716) / 3
 
     // A longer word takes the larger part.
     widths = fittedWidths({QStringLiteral("甲"), QStringLiteral("乙")}, {{QString(100, QLatin1Char('W')), word}});
-    EXPECT_EQ(sum(widths), kA4TextWidth);
+    EXPECT_EQ(sum(widths), 8306);
     EXPECT_GT(widths[0], widths[1]);
 }
 

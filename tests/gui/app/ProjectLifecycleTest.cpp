@@ -180,6 +180,7 @@ TEST_F(Lifecycle, AFailedFirstSaveAsksForAPathAgain)
     CZelvanDoc &doc = child->document();
     doc.setModifiedFlag(true);
     dialogs.answers = {dir.filePath("no-such-folder/v")};
+    prompter.expectMessage(QStringLiteral("没有找到 %1。").arg(dir.filePath("no-such-folder/v.pcp")));
     frame().action("save")->trigger();
     EXPECT_EQ(prompter.entries.last().title, QStringLiteral("错误"));
     EXPECT_FALSE(QFile::exists(dir.filePath("no-such-folder/v.pcp")));
@@ -233,6 +234,7 @@ TEST_F(Lifecycle, SaveAsFollowsSaveInTheMenuAndMakesTheCopyTheProject)
 
     // Cancelling the dialog saves nothing.
     dialogs.answers.clear();
+    prompter.expectMessage(QStringLiteral("未能保存项目！"));
     frame().action("saveAs")->trigger();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("未能保存项目！"));
 }
@@ -307,7 +309,9 @@ TEST_F(Lifecycle, ARecentFileThatIsGoneLeavesTheMenu)
         if (a->text().endsWith(QDir::toNativeSeparators(gone)))
             entry = a;
     ASSERT_NE(entry, nullptr);
+    prompter.expectMessage(QStringLiteral("没有找到 %1。").arg(gone));
     entry->trigger();
+
     settle();
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("没有找到 %1。").arg(gone)});
     EXPECT_EQ(AppSettings::recentFiles(settings), QStringList{kept});

@@ -245,7 +245,9 @@ TEST_F(ConsumableDialogTest, NoSelectedNodeIsReported)
 {
     pair->tree()->clearSelection();
     pair->tree()->setCurrentItem(nullptr);
+    prompter.expectMessage(u("未选中任何钢号！"));
     pair->assignSelected(DissimilarSteelPage::Steel::First);
+
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, u("提示"));
     EXPECT_EQ(prompter.entries[0].text, u("未选中任何钢号！"));

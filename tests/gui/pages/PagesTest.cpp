@@ -86,10 +86,12 @@ TEST_F(PageFixture, ShellCourseTypeSelectionAndChecks)
     page.heightEdit->setText("800");
     page.thicknessEdit->setText("10");
     page.diameterEdit->setText("1200");
+    prompter.expectMessage(QStringLiteral("筒节材质不能为空！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("筒节材质不能为空！"));
     EXPECT_EQ(doc.record().table(TableId::ShellCourses).countText(), "2");
     page.materialList->setCurrentIndex(9);
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     EXPECT_EQ(doc.record().table(TableId::ShellCourses).countText(), "3");
     EXPECT_EQ(doc.record().table(TableId::ShellCourses).cell(2, 1), gbk("上锥形"));
@@ -115,6 +117,7 @@ TEST_F(PageFixture, CorrectingACourseKeepsItsPlaceAndItsHeatNumber)
     page.editor().modify();
     page.heightEdit->setText("1600");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
 
@@ -155,19 +158,24 @@ TEST_F(PageFixture, NozzleRangeBoundaries)
     NozzlePage page(doc, prompter);
     // Head nozzle: R = 1200 / 2 = 600; 600 is refused, 599 accepted.
     fillNozzle(page, 1, 0, "600", "10");
+    prompter.expectMessage(QStringLiteral("封头开孔的范围超过封头的半径！请检查！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("封头开孔的范围超过封头的半径！请检查！"));
     fillNozzle(page, 2, 1, "10", "600");
+    prompter.expectMessage(QStringLiteral("封头开孔的范围超过封头的半径！请检查！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("封头开孔的范围超过封头的半径！请检查！"));
     fillNozzle(page, 1, 0, "599", "599");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     // Shell nozzle: total height 2500.
     fillNozzle(page, 0, 2, "100", "2500");
+    prompter.expectMessage(QStringLiteral("接管方位坐标或标高超过筒体总高度！请检查！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("接管方位坐标或标高超过筒体总高度！请检查！"));
     fillNozzle(page, 0, 2, "100", "2499");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_EQ(doc.record().table(TableId::Nozzles).cell(1, NozzleColumn::Azimuth), gbk("三轴内100"));
@@ -197,6 +205,7 @@ TEST_F(PageFixture, NozzleNumbersAndTheShellRadius)
     NozzlePage page(doc, prompter);
     for (const Case &c : cases) {
         fillNozzle(page, c.location, c.quadrant, QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
+        prompter.expectMessage(QString::fromUtf16(c.expected));
         page.editor().add();
         EXPECT_EQ(prompter.lastText(), QString::fromUtf16(c.expected)) << c.what;
     }
@@ -214,6 +223,7 @@ TEST_F(PageFixture, LeavingTheHeadCentreLeavesNoQuadrantChosen)
     EXPECT_EQ(page.quadrantList->currentIndex(), -1);
     EXPECT_TRUE(page.azimuthEdit->isEnabled());
     EXPECT_TRUE(page.elevationEdit->isEnabled());
+    prompter.expectMessage(QStringLiteral("方位坐标象限不能为空!"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("方位坐标象限不能为空!"));
     EXPECT_EQ(doc.record().table(TableId::Nozzles).countText(), "");
@@ -226,18 +236,22 @@ TEST_F(PageFixture, LeavingTheHeadCentreLeavesNoQuadrantChosen)
 TEST_F(PageFixture, NozzleCheckOrderAndCentreQuadrant)
 {
     NozzlePage page(doc, prompter);
+    prompter.expectMessage(QStringLiteral("编号不能为空!"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("编号不能为空!"));
     fillNozzle(page, 1, 0, "", "5");
+    prompter.expectMessage(QStringLiteral("方位坐标不能为空！"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("方位坐标不能为空！"));
     fillNozzle(page, 1, -1, "5", "5");
+    prompter.expectMessage(QStringLiteral("方位坐标象限不能为空!"));
     page.editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("方位坐标象限不能为空!"));
     fillNozzle(page, 1, 4, "", "");
     EXPECT_EQ(page.azimuthEdit->text(), "0");
     EXPECT_EQ(page.elevationEdit->text(), "0");
     EXPECT_FALSE(page.azimuthEdit->isEnabled());
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     EXPECT_EQ(doc.record().table(TableId::Nozzles).cell(0, NozzleColumn::Azimuth), gbk("圆心处0"));
     page.quadrantList->setCurrentIndex(0);
@@ -364,7 +378,9 @@ TEST_F(PageFixture, EnteredValuesSurviveSaveAndReopen)
         choose(host->headPage()->firstTypeList, 0);
         NozzlePage *nozzles = host->nozzlePage();
         fillNozzle(*nozzles, 0, 1, "300", "1200");
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         nozzles->editor().add();
+
         view.projectInfoPage()->managerEdit()->setText(QStringLiteral("王工"));
         ASSERT_TRUE(doc.save(dir.filePath("v")).ok);
     }

@@ -91,6 +91,7 @@ TEST_F(ProcessCardFixture, MissingListFilesShowTheirMessagesAndNoStoredValues)
 {
     QFile::remove(dir.filePath(QStringLiteral("工序图/工序图列表.txt")));
     {
+        prompter.expectMessage(QStringLiteral("无法打开工序图列表.txt文件！"));
         ProcessCardPage page(doc, prompter);
         EXPECT_EQ(prompter.lastText(), QStringLiteral("无法打开工序图列表.txt文件！"));
         EXPECT_EQ(page.standardsList()->rowCount(), 3);
@@ -100,6 +101,7 @@ TEST_F(ProcessCardFixture, MissingListFilesShowTheirMessagesAndNoStoredValues)
     }
     QFile::remove(dir.filePath(QStringLiteral("标准及规范.txt")));
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("无法打开标准及规范.txt文件！"));
     ProcessCardPage page(doc, prompter);
     EXPECT_EQ(prompter.lastText(), QStringLiteral("无法打开标准及规范.txt文件！"));
     EXPECT_EQ(page.standardsList()->rowCount(), 0);
@@ -110,8 +112,9 @@ TEST_F(ProcessCardFixture, MissingListFilesShowTheirMessagesAndNoStoredValues)
 TEST_F(ProcessCardFixture, GenerateRefusesAnUnsavedProjectFirst)
 {
     ProcessCardPage page(doc, prompter);
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     page.generate(false);
-    ASSERT_FALSE(prompter.entries.isEmpty());
-    EXPECT_EQ(prompter.entries.first().text, QStringLiteral("导出Word前请先保存项目！"));
+    EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("导出Word前请先保存项目！")});
+
     EXPECT_TRUE(page.statusField()->text().isEmpty());
 }

@@ -107,6 +107,7 @@ TEST_F(Pages, PartChecksInOrderAndOptionalEntries)
     };
     for (size_t i = 0; i < fills.size(); ++i) {
         prompter.clear();
+        prompter.expectMessage(expected.at(qsizetype(i)));
         page.editor().add();
         ASSERT_EQ(prompter.entries.size(), 1);
         EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -114,6 +115,7 @@ TEST_F(Pages, PartChecksInOrderAndOptionalEntries)
         fills[i]();
     }
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add(); // name, category, standard, document and workpiece numbers may stay empty
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("数据添加成功！")});
     EXPECT_EQ(column(TableId::Parts, 0), std::vector<std::string>{"J1"});
@@ -129,6 +131,7 @@ TEST_F(Pages, TypedNamesAreStoredAndComeBackOnModify)
     page.standardBox->setEditText(QStringLiteral("HG/T20592-2009"));
     page.documentNumberEdit->setText("W-01");
     page.workpieceNumberEdit->setText("G7");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     EXPECT_EQ(column(TableId::Parts, 1), std::vector<std::string>{"带颈对焊法兰(自制)"});
     EXPECT_EQ(column(TableId::Parts, 2), std::vector<std::string>{"非标件"});
@@ -154,11 +157,13 @@ TEST_F(Pages, SeveralSelectedPartsGoInOneDeleteAndUpdatesKeepTheirPlace)
     PartsPage page(doc, prompter);
     for (const char *n : {"J1", "J2", "J3", "J4"}) {
         fillPart(page, n);
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         page.editor().add();
     }
     selectRows(page.editor(), {1, 2});
     prompter.clear();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("是否删除选定记录？"));
+    prompter.expectMessages({QStringLiteral("数据删除成功！"), QStringLiteral("数据删除成功！")});
     page.editor().remove();
     EXPECT_EQ(listColumn(page.editor(), 0), (QStringList{"J1", "J4"}));
     EXPECT_EQ(column(TableId::Parts, 0), (std::vector<std::string>{"J1", "J4"}));
@@ -168,6 +173,7 @@ TEST_F(Pages, SeveralSelectedPartsGoInOneDeleteAndUpdatesKeepTheirPlace)
     page.editor().modify();
     page.quantityEdit->setText("6");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().update();
     // Where the updated row lands is the list-editing mechanism's rule
     // (its own tests); here: one J1 with the new quantity, J4 untouched.
@@ -184,14 +190,15 @@ TEST_F(Pages, PartsCapacityIsEighty)
     PartsPage page(doc, prompter);
     for (int i = 0; i < 80; ++i) {
         fillPart(page, QString::number(i + 1));
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         page.editor().add();
     }
     EXPECT_EQ(doc.record().table(TableId::Parts).rowCount(), 80);
     prompter.clear();
     fillPart(page, "81");
+    prompter.expectMessage(QStringLiteral("记录数已达上限（80条），无法添加！"));
     page.editor().add();
     ASSERT_EQ(prompter.entries.size(), 1);
-    EXPECT_EQ(prompter.entries[0].text, ListEditController::capacityMessage(80));
     EXPECT_EQ(doc.record().table(TableId::Parts).rowCount(), 80);
 }
 
@@ -228,6 +235,7 @@ TEST_F(Pages, WeldChecksInOrderWithoutTheWelders)
     EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(page.materialAList->count(), 17);
 
+    prompter.expectMessage(QStringLiteral("请先选择焊缝类型！"));
     page.grooves().grooveList()->showPopup();
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("请先选择焊缝类型！")});
 
@@ -258,12 +266,13 @@ TEST_F(Pages, WeldChecksInOrderWithoutTheWelders)
     };
     for (size_t i = 0; i < fills.size(); ++i) {
         prompter.clear();
+        prompter.expectMessage(expected.at(qsizetype(i)));
         page.editor().add();
         ASSERT_EQ(prompter.entries.size(), 1);
-        EXPECT_EQ(prompter.entries[0].text, expected.at(qsizetype(i)));
         fills[i]();
     }
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add(); // the three welders are empty and not asked for
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("数据添加成功！")});
     ASSERT_EQ(doc.record().table(TableId::Welds).rowCount(), 1);
@@ -277,11 +286,13 @@ TEST_F(Pages, WeldModifyLoadsTheTypeBeforeTheGrooveAndUpdatesInPlace)
     WeldPage page(doc, prompter);
     fillWeld(page, "A1");
     page.welder1Box->setEditText(QStringLiteral("王五"));
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
     fillWeld(page, "A2");
     select(page.grooves().kindList(), QStringLiteral("带坡口角焊缝"));
     const QString cornerGroove = page.grooves().grooveList()->itemText(0);
     page.grooves().grooveList()->setCurrentIndex(0);
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().add();
 
     // The form now shows a butt weld; loading A2 must show the fillet
@@ -302,6 +313,7 @@ TEST_F(Pages, WeldModifyLoadsTheTypeBeforeTheGrooveAndUpdatesInPlace)
     EXPECT_EQ(page.grooves().grooveList()->currentText(), QStringLiteral("单边单面V型坡口"));
     select(page.stateList, QStringLiteral("关闭"));
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page.editor().update();
     std::vector<std::string> rows;
     for (int r = 0; r < doc.record().table(TableId::Welds).rowCount(); ++r)
@@ -315,20 +327,26 @@ TEST_F(Pages, PartsAndWeldExportRefusalsInOrder)
 {
     PartsPage parts(doc, prompter);
     WeldPage welds(doc, prompter);
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("零件参数内容为空，无法导出！"));
     parts.exportWord();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("焊缝参数表内容为空，无法导出！"));
     welds.exportButton->click();
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("零件参数内容为空，无法导出！"),
                                              QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("焊缝参数表内容为空，无法导出！")}));
     fillPart(parts, "J1");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     parts.editor().add();
     fillWeld(welds, "A1");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     welds.editor().add();
     prompter.clear();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     parts.exportButton->click();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     welds.exportWord();
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("导出Word前请先保存项目！"),
                                              QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("导出Word前请先保存项目！")}));
@@ -388,7 +406,9 @@ TEST_F(Pages, TowerFieldsShowStoreAndMarkModified)
 TEST_F(Pages, CertificateRefusedBeforeTheFirstSave)
 {
     TowerParametersPage page(doc, prompter);
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     page.certificateButton->click();
+
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("导出Word前请先保存项目！")}));
 }

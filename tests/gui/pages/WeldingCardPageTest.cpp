@@ -54,16 +54,21 @@ struct CardPage : ::testing::Test {
         select(page->acceptanceList, QStringLiteral("III级"));
     }
 
-    void addConsumable(const QString &number, const QString &specification, const QString &drying = QStringLiteral("350℃×1h"))
+    // Each add expects its one message: the success message unless told otherwise.
+    void addConsumable(const QString &number, const QString &specification, const QString &drying = QStringLiteral("350℃×1h"),
+                       const QString &message = QStringLiteral("数据添加成功！"))
     {
+        prompter.expectMessage(message);
         page->numberEdit->setText(number);
         page->consumableEdit->setText(specification);
         page->dryingEdit->setText(drying);
         page->consumables().add();
     }
 
-    void addParameter(const QString &number, const QString &layer, const QString &diameter = QStringLiteral("3.2"))
+    void addParameter(const QString &number, const QString &layer, const QString &diameter = QStringLiteral("3.2"),
+                      const QString &message = QStringLiteral("数据添加成功！"))
     {
+        prompter.expectMessage(message);
         page->numberEdit->setText(number);
         page->layerEdit->setText(layer);
         page->diameterEdit->setText(diameter);
@@ -107,6 +112,7 @@ TEST_F(CardPage, GrooveListFollowsTheJointForm)
     QComboBox *groove = page->grooves().grooveList();
     EXPECT_FALSE(kind->isEditable());
     EXPECT_FALSE(groove->isEditable());
+    prompter.expectMessage(QStringLiteral("请先选择接头形式！"));
     groove->showPopup();
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].title, QStringLiteral("提示"));
@@ -130,11 +136,13 @@ TEST_F(CardPage, GrooveListFollowsTheJointForm)
 TEST_F(CardPage, CardChecksInOrderThenAddAndModifyLoadsTheJoint)
 {
     open();
+    prompter.expectMessage(QStringLiteral("编号不能为空！"));
     page->cards().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("编号不能为空！"));
     fillCard("A");
     page->grooves().grooveList()->setCurrentIndex(-1);
     page->testTypeList->setCurrentIndex(-1);
+    prompter.expectMessage(QStringLiteral("坡口形式不能为空！"));
     page->cards().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("坡口形式不能为空！"));
     EXPECT_EQ(doc.record().table(TableId::WeldingCards).rowCount(), 0);
@@ -145,6 +153,7 @@ TEST_F(CardPage, CardChecksInOrderThenAddAndModifyLoadsTheJoint)
     page->currentTypeBox->setEditText(QStringLiteral("交流"));
     page->appearanceEdit->setPlainText(QStringLiteral("无裂纹\n无气孔"));
     prompter.clear();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("数据添加成功！")});
     const Table &cards = doc.record().table(TableId::WeldingCards);
@@ -159,6 +168,7 @@ TEST_F(CardPage, CardChecksInOrderThenAddAndModifyLoadsTheJoint)
     // the kind first, its groove list, then the groove.
     prompter.clear();
     page->cards().list()->clearSelection();
+    prompter.expectMessage(QStringLiteral("未选中任何记录！"));
     page->cards().modify();
     ASSERT_EQ(prompter.entries.size(), 1);
     EXPECT_EQ(prompter.entries[0].text, QStringLiteral("未选中任何记录！"));
@@ -182,6 +192,7 @@ TEST_F(CardPage, UpdatedCardKeepsItsPlace)
     open();
     for (const char *n : {"A", "B", "C"}) {
         fillCard(n);
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         page->cards().add();
     }
     selectRow(page->cards(), 1);
@@ -189,6 +200,7 @@ TEST_F(CardPage, UpdatedCardKeepsItsPlace)
     page->cards().modify();
     page->thicknessEdit->setText("16");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().update();
     EXPECT_EQ(listColumn(page->cards(), 0), (QStringList{"A", "B", "C"}));
     EXPECT_EQ(column(TableId::WeldingCards, 0), (std::vector<std::string>{"A", "B", "C"}));
@@ -202,15 +214,15 @@ TEST_F(CardPage, DuplicateConsumableRefusedButAcceptedUnderAnotherNumber)
     open();
     addConsumable("A", "J507");
     prompter.clear();
-    addConsumable("A", "J507");
+    addConsumable("A", "J507", QStringLiteral("350℃×1h"), QStringLiteral("不能增加重复记录！"));
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("不能增加重复记录！")});
-    addConsumable("B", "J507");
+    addConsumable("B", "J507", QStringLiteral("350℃×1h"), QStringLiteral("数据添加成功！"));
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_EQ(column(TableId::CardConsumables, 0), (std::vector<std::string>{"A", "B"}));
     // Required entries first, in their order.
-    addConsumable("B", "");
+    addConsumable("B", "", QStringLiteral("350℃×1h"), QStringLiteral("焊材牌号规格不能为空！"));
     EXPECT_EQ(prompter.lastText(), QStringLiteral("焊材牌号规格不能为空！"));
-    addConsumable("B", "J422", "");
+    addConsumable("B", "J422", "", QStringLiteral("烘干要求不能为空！"));
     EXPECT_EQ(prompter.lastText(), QStringLiteral("烘干要求不能为空！"));
 }
 
@@ -222,6 +234,7 @@ TEST_F(CardPage, ConsumableSlotsAmongTheFirstThreeAreReused)
     selectRow(page->consumables(), 1);
     prompter.clear();
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->consumables().remove();
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("是否删除选定记录？牌号规格: S2\t烘干要求:350℃×1h"),
                                              QStringLiteral("数据删除成功！")}));
@@ -234,6 +247,7 @@ TEST_F(CardPage, ConsumableSlotsAmongTheFirstThreeAreReused)
     const int fifth = int(listColumn(page->consumables(), 1).indexOf("S5"));
     selectRow(page->consumables(), fifth);
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->consumables().remove();
     addConsumable("A", "S7");
     EXPECT_EQ(doc.record().table(TableId::CardConsumables).countText(), "6");
@@ -244,6 +258,7 @@ TEST_F(CardPage, ConsumableSlotsAmongTheFirstThreeAreReused)
     page->consumables().list()->clearSelection();
     page->consumables().list()->selectAll();
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->consumables().remove();
     EXPECT_EQ(listColumn(page->consumables(), 1), (QStringList{"S3", "S4", "S6", "S7"}));
 }
@@ -261,11 +276,13 @@ TEST_F(CardPage, UpdatedConsumableAndParameterRowsKeepTheirSlots)
     // another shown row are refused and the row stays being edited.
     page->consumableEdit->setText("S3");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("不能增加重复记录！"));
     page->consumables().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("不能增加重复记录！"));
     EXPECT_EQ(column(TableId::CardConsumables, 1), (std::vector<std::string>{"S1", "S2", "S3"}));
     page->consumableEdit->setText("NEW");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->consumables().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_EQ(column(TableId::CardConsumables, 1), (std::vector<std::string>{"S1", "NEW", "S3"}));
@@ -279,6 +296,7 @@ TEST_F(CardPage, UpdatedConsumableAndParameterRowsKeepTheirSlots)
     page->parameters().modify();
     page->layerEdit->setText("1-2");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->parameters().update();
     EXPECT_EQ(column(TableId::CardParameters, 1), (std::vector<std::string>{"1-2", "2"}));
     EXPECT_EQ(listColumn(page->parameters(), 1), (QStringList{"1-2", "2"}));
@@ -290,6 +308,7 @@ TEST_F(CardPage, ParameterRowsAreAppendedAndDeletedWithTheirQuestion)
     addParameter("A", "1", "3.2");
     addParameter("A", "2", "4.0");
     page->speedEdit->clear();
+    prompter.expectMessage(QStringLiteral("速度不能为空！"));
     page->parameters().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("速度不能为空！"));
     selectRow(page->parameters(), 0);
@@ -299,6 +318,7 @@ TEST_F(CardPage, ParameterRowsAreAppendedAndDeletedWithTheirQuestion)
     EXPECT_EQ(prompter.texts(), QStringList{QStringLiteral("是否删除选定记录？层数: 1\t直径: 3.2")});
     EXPECT_EQ(column(TableId::CardParameters, 0), (std::vector<std::string>{"A", "A"}));
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->parameters().remove();
     EXPECT_EQ(column(TableId::CardParameters, 0), (std::vector<std::string>{"", "A"}));
     addParameter("A", "3");
@@ -310,8 +330,10 @@ TEST_F(CardPage, CardClickListsItsRowsAndADeletedCardLeavesThem)
 {
     open();
     fillCard("A");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     fillCard("B");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     addConsumable("A", "J507");
     addConsumable("B", "H08A");
@@ -325,6 +347,7 @@ TEST_F(CardPage, CardClickListsItsRowsAndADeletedCardLeavesThem)
     EXPECT_EQ(listColumn(page->parameters(), 1), (QStringList{"1", "2"}));
 
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->cards().remove();
     EXPECT_EQ(column(TableId::WeldingCards, 0), (std::vector<std::string>{"B"}));
     EXPECT_EQ(column(TableId::CardConsumables, 0), (std::vector<std::string>{"A", "B"}));
@@ -334,6 +357,7 @@ TEST_F(CardPage, CardClickListsItsRowsAndADeletedCardLeavesThem)
     EXPECT_TRUE(page->parameters().rows().isEmpty());
 
     fillCard("A");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     selectRow(page->cards(), 1);
     page->showRowsOfSelectedCard();
@@ -354,11 +378,12 @@ TEST_F(CardPage, EachTableRefusesTheSixHundredAndFirstRow)
     open();
     const QString full = QStringLiteral("记录数已达上限（600条），无法添加！");
     fillCard("A");
+    prompter.expectMessage(full);
     page->cards().add();
     EXPECT_EQ(prompter.lastText(), full);
-    addConsumable("A", "J422");
+    addConsumable("A", "J422", QStringLiteral("350℃×1h"), full);
     EXPECT_EQ(prompter.lastText(), full);
-    addParameter("A", "9");
+    addParameter("A", "9", QStringLiteral("3.2"), full);
     EXPECT_EQ(prompter.lastText(), full);
     for (TableId id : {TableId::WeldingCards, TableId::CardConsumables, TableId::CardParameters})
         EXPECT_EQ(doc.record().table(id).countText(), "600");
@@ -374,6 +399,7 @@ TEST_F(CardPage, QualificationChoicesComeFromTheLibrary)
     EXPECT_TRUE(page->qualificationBox->isEditable());
     fillCard("A");
     page->qualificationBox->setEditText(QStringLiteral("PQR-手填"));
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     EXPECT_EQ(fromGbk(doc.record().table(TableId::WeldingCards).cell(0, 1)), QStringLiteral("PQR-手填"));
 
@@ -389,13 +415,16 @@ TEST_F(CardPage, QualificationChoicesComeFromTheLibrary)
 TEST_F(CardPage, ExportRefusalsAfterTheQuestion)
 {
     open();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("焊接工艺卡内容为空，无法导出！"));
     page->exportWord();
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("焊接工艺卡内容为空，无法导出！")}));
     fillCard("A");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->cards().add();
     prompter.clear();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("导出Word前请先保存项目！"));
     page->exportButton->click();
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("导出Word前请先保存项目！")}));
     prompter.clear();
@@ -410,9 +439,11 @@ TEST_F(CardPage, ExportRefusalsAfterTheQuestion)
     doc.record().setField(Field::VesselName, gbk("罐"));
     WordDocument::setStartFailureForTesting(true);
     prompter.clear();
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("即将导出为Word文件，是否继续？"));
+    prompter.expectMessage(QStringLiteral("CreateDispatch failed."));
     page->exportWord();
     WordDocument::setStartFailureForTesting(false);
+
     EXPECT_EQ(prompter.texts(), (QStringList{QStringLiteral("即将导出为Word文件，是否继续？"), QStringLiteral("CreateDispatch failed.")}));
     EXPECT_TRUE(QDir(directory.path()).isEmpty());
 }

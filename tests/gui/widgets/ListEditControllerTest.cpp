@@ -37,9 +37,10 @@ struct PlateFixture : ::testing::Test {
         page->quantityEdit->setText("1");
     }
 
-    void addPlate(const QString &number, const QString &heat)
+    void addPlate(const QString &number, const QString &heat, const QString &message = QStringLiteral("数据添加成功！"))
     {
         fill(number, heat);
+        prompter.expectMessage(message);
         page->editor().add();
     }
 
@@ -66,20 +67,24 @@ struct PlateFixture : ::testing::Test {
 
 TEST_F(PlateFixture, AddChecksInOrderAndCopiesBack)
 {
+    prompter.expectMessage(QStringLiteral("编号不能为空！"));
     page->editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("编号不能为空！"));
     EXPECT_EQ(prompter.entries.last().title, QStringLiteral("提示"));
     EXPECT_TRUE(doc.isModified()); // add marks the project before it checks
     fill("1", "H-01");
     page->materialList->setCurrentIndex(-1);
+    prompter.expectMessage(QStringLiteral("材质不能为空！"));
     page->editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("材质不能为空！"));
     page->materialList->setCurrentIndex(0);
     page->quantityEdit->clear();
+    prompter.expectMessage(QStringLiteral("数量不能为空！"));
     page->editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数量不能为空！"));
     EXPECT_EQ(doc.record().table(TableId::Plates).countText(), "");
     page->quantityEdit->setText("2");
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->editor().add();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     expectRecordEqualsList();
@@ -90,26 +95,30 @@ TEST_F(PlateFixture, AddChecksInOrderAndCopiesBack)
 
 TEST_F(PlateFixture, DeleteMessagesAndLastRowStoresZero)
 {
+    prompter.expectMessage(QStringLiteral("内容为空，无法删除！"));
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("内容为空，无法删除！"));
     addPlate("1", "H-01");
     addPlate("2", "H-02");
     select(-1);
+    prompter.expectMessage(QStringLiteral("所选记录为空，无法删除！"));
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("所选记录为空，无法删除！"));
     select(0);
-    prompter.answerNo();
+    prompter.answerNo(QStringLiteral("是否删除选定记录？"));
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("是否删除选定记录？"));
     EXPECT_EQ(page->editor().rows().size(), 2);
     select(0);
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("是否删除选定记录？"));
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据删除成功！"));
     expectRecordEqualsList();
     EXPECT_EQ(page->editor().rows().first().first(), "2");
     select(0);
-    prompter.answerYes();
+    prompter.answerYes(QStringLiteral("是否删除选定记录？"));
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page->editor().remove();
     EXPECT_EQ(doc.record().table(TableId::Plates).countText(), "0");
 }
@@ -120,6 +129,7 @@ TEST_F(PlateFixture, ModifyThenUpdateReplacesTheRowInPlace)
     addPlate("2", "H-02");
     addPlate("3", "H-03");
     select(-1);
+    prompter.expectMessage(QStringLiteral("所选记录为空，无法修改！"));
     page->editor().modify();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("所选记录为空，无法修改！"));
     select(0);
@@ -138,6 +148,7 @@ TEST_F(PlateFixture, ModifyThenUpdateReplacesTheRowInPlace)
     EXPECT_EQ(page->materialList->currentText(), "16MnR");
     page->heatNumberEdit->setText("H-99");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_FALSE(page->editor().isModifying());
@@ -160,6 +171,7 @@ TEST_F(PlateFixture, RefusedUpdateKeepsTheRowAndStaysInModifyMode)
     page->editor().modify();
     page->heatNumberEdit->clear();
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("炉批号不能为空！"));
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("炉批号不能为空！"));
     EXPECT_EQ(page->editor().rows().size(), 2);
@@ -171,6 +183,7 @@ TEST_F(PlateFixture, RefusedUpdateKeepsTheRowAndStaysInModifyMode)
     EXPECT_FALSE(page->editor().addButton()->isEnabled());
     page->heatNumberEdit->setText("H-22");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     EXPECT_FALSE(page->editor().isModifying());
@@ -184,6 +197,7 @@ TEST_F(PlateFixture, RefusedUpdateKeepsTheRowAndStaysInModifyMode)
     page->editor().modify();
     select(-1);
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     page->editor().update();
     EXPECT_EQ(page->editor().rows().size(), 3);
     expectRecordEqualsList();
@@ -202,7 +216,7 @@ TEST_F(PlateFixture, CapacityIsRefusedWithAClearMessage)
     for (int i = 0; i < 50; ++i)
         addPlate(QString::number(i), "H");
     EXPECT_EQ(page->editor().rows().size(), 50);
-    addPlate("51", "H");
+    addPlate("51", "H", QStringLiteral("记录数已达上限（50条），无法添加！"));
     EXPECT_EQ(prompter.lastText(), QStringLiteral("记录数已达上限（50条），无法添加！"));
     EXPECT_EQ(page->editor().rows().size(), 50);
     EXPECT_EQ(doc.record().table(TableId::Plates).countText(), "50");
@@ -212,6 +226,7 @@ TEST_F(PlateFixture, ContextMenuWithoutSelectionAndStoredValueNotInList)
 {
     addPlate("1", "H-01");
     select(-1);
+    prompter.expectMessage(QStringLiteral("未选中任何记录！"));
     page->editor().contextModify();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("未选中任何记录！"));
     EXPECT_EQ(prompter.entries.last().icon, Prompter::Icon::Information);
@@ -243,6 +258,7 @@ TEST(ListEditController, SeveralSelectedRowsAreDeletedWithOneMessageEach)
     editor.list()->selectionModel()->select(editor.list()->model()->index(1, 0),
                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     prompter.answerYes();
+    prompter.expectMessages({QStringLiteral("数据删除成功！"), QStringLiteral("数据删除成功！")});
     editor.remove();
     EXPECT_EQ(prompter.texts().count(QStringLiteral("数据删除成功！")), 2);
     EXPECT_EQ(doc.record().table(TableId::Parts).countText(), "1");
@@ -259,6 +275,8 @@ TEST(ListEditController, TextsThatAreNotValidGbkSurviveCopyBack)
     PlatePage page(doc, prompter);
     page.editor().list()->selectRow(1);
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     page.editor().remove();
+
     EXPECT_EQ(doc.record().table(TableId::Plates).cell(0, 0), odd);
 }
