@@ -161,6 +161,7 @@ struct CourseFixture : ::testing::TestWithParam<bool> {
         page->thicknessEdit->setText("12");
         page->diameterEdit->setText("1600");
         page->materialList->setCurrentIndex(0);
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         page->editor().add();
         EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     }
@@ -207,6 +208,7 @@ TEST_P(CourseFixture, RedrawsToScaleAfterAddUpdateAndDelete)
     page->editor().modify();
     page->heightEdit->setText("1200");
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据添加成功！"));
     repainted();
     page->editor().update();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
@@ -217,6 +219,7 @@ TEST_P(CourseFixture, RedrawsToScaleAfterAddUpdateAndDelete)
     page->editor().list()->clearSelection();
     page->editor().list()->selectRow(2);
     prompter.answerYes();
+    prompter.expectMessage(QStringLiteral("数据删除成功！"));
     repainted();
     page->editor().remove();
     EXPECT_EQ(prompter.lastText(), QStringLiteral("数据删除成功！"));
@@ -280,6 +283,7 @@ protected:
         page->outsideDiameterEdit->setText("400");
         page->thicknessEdit->setText("6");
         page->lengthEdit->setText("200");
+        prompter.expectMessage(QStringLiteral("数据添加成功！"));
         page->editor().add();
         ASSERT_EQ(prompter.lastText(), QStringLiteral("数据添加成功！"));
     }
