@@ -1,4 +1,7 @@
-// The layout drawing for a full vessel: 50 courses, 80 nozzles, 50 plates.
+// The layout drawing of the scaled sample vessel, up to its full size: 50
+// courses, 80 nozzles, 50 plates.
+#include "BenchProject.h"
+
 #include "core/drawing/DxfOutput.h"
 #include "core/drawing/LayoutGenerator.h"
 #include "core/drawing/LayoutInputs.h"
@@ -43,52 +46,39 @@ public:
     int dimLinear(double, double, double, double, double, double, double, const std::string &) override { return 1; }
 };
 
-LayoutInputs fullVessel(const std::string &directory)
+// n rows: min(n, 50) courses and plates, min(n, 80) nozzles.
+LayoutInputs vessel(int rows, const QString &directory, int &complexity)
 {
-    static const char *const locations[] = {"筒节段", "上封头", "下封头", "筒节段"};
-    static const char *const quadrants[] = {"一轴内", "二轴内", "三轴内", "四轴内"};
-    LayoutInputs in;
-    in.projectName = gbk("基准项目");
-    in.projectDirectory = directory;
-    in.vesselType = VesselType::Vertical;
-    in.vesselName = gbk("塔器");
-    in.firstHeadInnerDiameter = "2000";
-    in.material = "Q345R";
-    in.specification = gbk("φ2000*60000*16");
-    in.preparedDate = "2024-01-01";
-    in.reviewDate = "2024-01-02";
-    for (int i = 0; i < 50; ++i) {
-        in.courses.push_back({std::to_string(i + 1), gbk("筒节"), std::to_string(1000 + 10 * i), "16", "2000", "Q345R"});
-        in.plates.push_back({std::to_string(i + 1), "Q345R", "H" + std::to_string(10000 + i), "6000", "2000", "16", "1"});
-    }
-    for (int i = 0; i < 80; ++i)
-        in.nozzles.push_back({"N" + std::to_string(i + 1), gbk("接管"), "1", "50", gbk(locations[i % 4]),
-                              gbk(quadrants[(i / 4) % 4]) + std::to_string(50 + 10 * i), std::to_string(100 + 600 * i),
-                              "", "", "57", "", "", "", ""});
-    in.courseCount = "50";
-    in.nozzleCount = "80";
-    in.plateCount = "50";
+    const ProjectRecord record = bench::scaledProject(rows, directory);
+    LayoutInputs in = LayoutInputs::fromRecord(record);
+    in.preparedDate = "2026-12-08";
+    in.reviewDate = "2026-12-08";
+    complexity = static_cast<int>(in.courses.size() + in.nozzles.size() + in.plates.size());
     return in;
 }
 
 void BM_LayoutGeneratorOnly(benchmark::State &state)
 {
-    const LayoutInputs in = fullVessel("/tmp/");
-    const CompanyInfo company{gbk("岳川明压力容器制造有限公司"), gbk("TS1234")};
+    int n = 0;
+    const LayoutInputs in = vessel(static_cast<int>(state.range(0)), QStringLiteral("/tmp/"), n);
+    const CompanyInfo company = bench::benchCompany();
     for (auto _ : state) {
         NullOutput out;
         SilentPrompter prompter;
         auto result = LayoutGenerator::generate(in, company, prompter, out);
         benchmark::DoNotOptimize(result);
     }
+    state.SetComplexityN(n);
 }
-BENCHMARK(BM_LayoutGeneratorOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayoutGeneratorOnly)->Arg(10)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
-void BM_LayoutDrawingThroughCadIO(benchmark::State &state)
+// The drawing as the program writes it: CadIO, a DXF file saved atomically.
+void BM_LayoutDrawing(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const LayoutInputs in = fullVessel(QFile::encodeName(dir.path() + "/").toStdString());
-    const CompanyInfo company{gbk("岳川明压力容器制造有限公司"), gbk("TS1234")};
+    int n = 0;
+    const LayoutInputs in = vessel(static_cast<int>(state.range(0)), dir.path() + QLatin1Char('/'), n);
+    const CompanyInfo company = bench::benchCompany();
     for (auto _ : state) {
         SilentPrompter prompter;
         auto result = LayoutGenerator::generate(in, company, prompter);
@@ -96,7 +86,8 @@ void BM_LayoutDrawingThroughCadIO(benchmark::State &state)
             state.SkipWithError("generation failed");
         benchmark::DoNotOptimize(result);
     }
+    state.SetComplexityN(n);
 }
-BENCHMARK(BM_LayoutDrawingThroughCadIO)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayoutDrawing)->Arg(10)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 } // namespace

@@ -90,11 +90,17 @@ int layout(const QStringList &args)
     return status;
 }
 
+// The DXF file is written by CadIO; only the PDF and PNG pictures paint.
+bool layoutPaints(const QStringList &args)
+{
+    return args.contains(QLatin1String("--pdf")) || args.contains(QLatin1String("--png"));
+}
+
 const CommandRegistration layoutCommand(
     {"layout",
      "layout PROJECT.pcp [--out-dir DIR] [--prepared-date YYYY-MM-DD] [--review-date YYYY-MM-DD] "
      "[--pdf FILE] [--png FILE]",
-     layout});
+     layout, layoutPaints});
 
 } // namespace
 } // namespace zelvan::cli

@@ -22,7 +22,7 @@ int processFile(const QStringList &args)
     return reportExport(generator.run());
 }
 
-const CommandRegistration processFileCommand({"process-file", "process-file PROJECT.pcp [--out-dir DIR]", processFile});
+const CommandRegistration processFileCommand({"process-file", "process-file PROJECT.pcp [--out-dir DIR]", processFile, alwaysPaints});
 
 } // namespace
 } // namespace zelvan::cli

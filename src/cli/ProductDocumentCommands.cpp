@@ -128,7 +128,7 @@ int all(const QStringList &args)
 const CommandRegistration partsCommand({"parts", "parts PROJECT.pcp [--out-dir DIR]", parts});
 const CommandRegistration weldsCommand({"welds", "welds PROJECT.pcp [--out-dir DIR]", welds});
 const CommandRegistration certificateCommand({"certificate", "certificate PROJECT.pcp [--out-dir DIR]", certificate});
-const CommandRegistration allCommand({"all", "all PROJECT.pcp [--out-dir DIR]", all});
+const CommandRegistration allCommand({"all", "all PROJECT.pcp [--out-dir DIR]", all, alwaysPaints});
 
 } // namespace
 } // namespace zelvan::cli

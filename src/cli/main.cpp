@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace zelvan::cli {
@@ -101,17 +103,30 @@ int main(int argc, char *argv[])
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-    QGuiApplication app(argc, argv);
-    QStringList args = app.arguments();
+    // The command is known before the application is made: only commands
+    // that paint get the GUI application.
+    const zelvan::cli::Command *command = nullptr;
+    QStringList commandArgs;
+    for (int i = 2; i < argc; ++i)
+        commandArgs << QString::fromLocal8Bit(argv[i]);
+    if (argc >= 2)
+        for (const auto &candidate : zelvan::cli::registry())
+            if (std::strcmp(argv[1], candidate.name) == 0)
+                command = &candidate;
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->paints && command->paints(commandArgs))
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments();
     args.removeFirst();
     if (args.isEmpty()) {
         zelvan::cli::printUsage();
         return 1;
     }
     const QString name = args.takeFirst();
-    for (const auto &command : zelvan::cli::registry())
-        if (name == QLatin1String(command.name))
-            return command.run(args);
+    if (command)
+        return command->run(args);
     zelvan::cli::printError(QStringLiteral("unknown command %1").arg(name));
     zelvan::cli::printUsage();
     return 1;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <set>
 
@@ -135,6 +136,8 @@ std::string sectionProperties(const WordSection &section)
            "<w:cols w:space=\"425\"/></w:sectPr>";
 }
 
+void appendEscapedText(std::string &out, QStringView text);
+
 class StoryWriter {
 public:
     StoryWriter(const WordDocumentModel &model, std::string &out, bool header, int &drawingId)
@@ -191,21 +194,31 @@ private:
     // Run properties in the order the WordprocessingML schema gives them
     // (bold, size, underline). Header text leaves the size to the header
     // style unless it was given another one.
+    // Written straight into the part: a document of many cards has tens of
+    // thousands of runs, and temporary strings per run cost more than the
+    // text itself.
     void runProperties(const WordRunFormat &format)
     {
-        std::string properties;
+        const bool size = !m_header || format.size != kWordHeaderStyleSize;
+        if (!format.bold && !size && format.underline == WordUnderline::None)
+            return;
+        m_out += "<w:rPr>";
         if (format.bold)
-            properties += "<w:b/><w:bCs/>";
-        if (!m_header || format.size != kWordHeaderStyleSize) {
-            const std::string size = number(halfPoints(format.size));
-            properties += "<w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size + "\"/>";
+            m_out += "<w:b/><w:bCs/>";
+        if (size) {
+            char value[16];
+            const int length = std::snprintf(value, sizeof value, "%d", halfPoints(format.size));
+            m_out += "<w:sz w:val=\"";
+            m_out.append(value, size_t(length));
+            m_out += "\"/><w:szCs w:val=\"";
+            m_out.append(value, size_t(length));
+            m_out += "\"/>";
         }
         if (format.underline == WordUnderline::Single)
-            properties += "<w:u w:val=\"single\"/>";
+            m_out += "<w:u w:val=\"single\"/>";
         else if (format.underline == WordUnderline::Double)
-            properties += "<w:u w:val=\"double\"/>";
-        if (!properties.empty())
-            m_out += "<w:rPr>" + properties + "</w:rPr>";
+            m_out += "<w:u w:val=\"double\"/>";
+        m_out += "</w:rPr>";
     }
 
     void textRun(const WordRun &run)
@@ -214,31 +227,30 @@ private:
         runProperties(run.format);
         // Tabs and line breaks inside a text are elements of their own; the
         // other characters go out as escaped character data.
-        QString segment;
-        auto flush = [&] {
-            if (segment.isEmpty())
-                return;
-            m_out += "<w:t xml:space=\"preserve\">";
-            WordPackageWriter::appendEscaped(m_out, segment);
-            m_out += "</w:t>";
-            segment.clear();
-        };
         const QString &text = run.text;
+        qsizetype start = 0;
+        auto flush = [&](qsizetype end) {
+            if (end > start) {
+                m_out += "<w:t xml:space=\"preserve\">";
+                appendEscapedText(m_out, QStringView(text).mid(start, end - start));
+                m_out += "</w:t>";
+            }
+        };
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
             if (c == QLatin1Char('\t')) {
-                flush();
+                flush(i);
                 m_out += "<w:tab/>";
+                start = i + 1;
             } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-                flush();
+                flush(i);
                 m_out += "<w:br/>";
                 if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
                     ++i;
-            } else {
-                segment += c;
+                start = i + 1;
             }
         }
-        flush();
+        flush(text.size());
         m_out += "</w:r>";
     }
 
@@ -415,9 +427,14 @@ private:
                 const auto [left, right] = edges[r][c];
                 const int width = right - left;
                 const int span = gridIndex(right) - gridIndex(left);
-                m_out += "<w:tc><w:tcPr><w:tcW w:w=\"" + number(width) + "\" w:type=\"dxa\"/>";
-                if (span > 1)
-                    m_out += "<w:gridSpan w:val=\"" + number(span) + "\"/>";
+                m_out += "<w:tc><w:tcPr><w:tcW w:w=\"";
+                appendNumber(width);
+                m_out += "\" w:type=\"dxa\"/>";
+                if (span > 1) {
+                    m_out += "<w:gridSpan w:val=\"";
+                    appendNumber(span);
+                    m_out += "\"/>";
+                }
                 m_out += "</w:tcPr>";
                 for (const WordParagraph &p : row.cells[c].paragraphs)
                     paragraph(p, width - 2 * WordPackageWriter::kCellPadding);
@@ -428,6 +445,13 @@ private:
         m_out += "</w:tbl>";
     }
 
+    void appendNumber(int n)
+    {
+        char value[16];
+        const int length = std::snprintf(value, sizeof value, "%d", n);
+        m_out.append(value, size_t(length));
+    }
+
     const WordDocumentModel &m_model;
     std::string &m_out;
     bool m_header;
@@ -435,6 +459,40 @@ private:
     int m_textWidth = WordPackageWriter::kTextWidth; // of the section being written
     int m_textHeight = WordPackageWriter::kPageHeight - 2 * WordPackageWriter::kMarginTopBottom;
 };
+
+// A bound on the size of a story's XML. The part of a large document (600
+// welding procedure cards: ten megabytes) is written into one string; grown by
+// doubling it would be copied and its pages touched about three times over,
+// and the pages reserved but never written cost nothing.
+size_t paragraphBound(const WordParagraph &p)
+{
+    size_t bytes = 320 + (p.endsSection ? 800 : 0);
+    for (const WordRun &run : p.runs)
+        bytes += run.isPicture() ? 2000 : 200 + 6 * size_t(run.text.size());
+    return bytes;
+}
+
+size_t reserveFor(const WordStory &story)
+{
+    size_t bytes = 4096;
+    for (const WordBlock &block : story.blocks) {
+        if (const auto *p = std::get_if<WordParagraph>(&block)) {
+            bytes += paragraphBound(*p);
+            continue;
+        }
+        const WordTable &t = std::get<WordTable>(block);
+        bytes += 1500 + 40 * size_t(t.gridColumns);
+        for (const WordRow &row : t.rows) {
+            bytes += 80;
+            for (const WordCell &cell : row.cells) {
+                bytes += 120;
+                for (const WordParagraph &p : cell.paragraphs)
+                    bytes += paragraphBound(p);
+            }
+        }
+    }
+    return bytes;
+}
 
 std::string relationshipsXml(const WordDocumentModel &model, bool mainDocument)
 {
@@ -510,6 +568,12 @@ struct ZipCloser {
 
 void WordPackageWriter::appendEscaped(std::string &out, const QString &text)
 {
+    appendEscapedText(out, text);
+}
+
+namespace {
+void appendEscapedText(std::string &out, QStringView text)
+{
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         char32_t c = text.at(i).unicode();
@@ -529,6 +593,7 @@ void WordPackageWriter::appendEscaped(std::string &out, const QString &text)
         }
     }
 }
+} // namespace
 
 namespace {
 constexpr int kFitSlack = 20;
@@ -658,7 +723,7 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
 std::string WordPackageWriter::documentXml(const WordDocumentModel &model)
 {
     std::string out = kXmlDeclaration;
-    out.reserve(4096 + model.body.blocks.size() * 256);
+    out.reserve(reserveFor(model.body));
     out += std::string("<w:document") + kNamespaces + "><w:body>";
     int drawingId = 0;
     StoryWriter(model, out, false, drawingId).blocks(model.body);
