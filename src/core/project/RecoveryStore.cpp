@@ -93,7 +93,10 @@ RecoveryStore::~RecoveryStore() = default;
 
 QString RecoveryStore::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1String("/recovery");
+    // No data folder (no home directory) means no copies, rather than a
+    // "/recovery" folder at the root.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : data + QLatin1String("/recovery");
 }
 
 void RecoveryStore::setFolder(const QString &folder)
@@ -141,6 +144,8 @@ FileResult RecoveryStore::write(const QString &key, const QString &projectPath, 
                                 const ProjectRecord &record, const CompanyInfo &company)
 {
     const QString target = fileFor(key);
+    if (m_folder.isEmpty())
+        return FileResult::failure(ProjectMessages::saveFailed());
     if (!projectPath.isEmpty()
         && QFileInfo(target).absoluteFilePath() == QFileInfo(projectPath).absoluteFilePath())
         return FileResult::failure(ProjectMessages::accessDenied(target));
@@ -160,6 +165,8 @@ FileResult RecoveryStore::write(const QString &key, const QString &projectPath, 
 std::vector<RecoveryEntry> RecoveryStore::offers()
 {
     std::vector<RecoveryEntry> list;
+    if (m_folder.isEmpty())
+        return list;
     const QFileInfoList files = QDir(m_folder).entryInfoList({QStringLiteral("*") + kSuffix}, QDir::Files);
     for (const QFileInfo &info : files) {
         const QString key = info.completeBaseName();

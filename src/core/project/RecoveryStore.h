@@ -44,7 +44,8 @@ public:
     RecoveryStore(const RecoveryStore &) = delete;
     RecoveryStore &operator=(const RecoveryStore &) = delete;
 
-    // "recovery" in the user's data folder (QStandardPaths::AppDataLocation).
+    // "recovery" in the user's data folder (QStandardPaths::AppDataLocation);
+    // empty when there is none, and an empty folder keeps no copies.
     static QString defaultFolder();
 
     QString folder() const { return m_folder; }
