@@ -25,6 +25,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 using namespace zelvan;
 
@@ -43,7 +44,8 @@ public:
     static bool fail(const QString &title, const QString &text)
     {
         std::fprintf(stderr, "unexpected prompt: %s: %s\n", qPrintable(title), qPrintable(text));
-        std::exit(3);
+        std::fflush(stderr);
+        ::_exit(3);
     }
 };
 
