@@ -16,8 +16,10 @@ function(zelvan_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock zelvan_test_support)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
   add_test(NAME ${name} COMMAND ${name})
+  # The user's data folder (recovery copies, sketches of a read-only
+  # installation) is the build tree's, never the real home's.
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELVAN_BIN_DIR=${ZELVAN_OUTPUT_DIR};ZELVAN_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELVAN_BIN_DIR=${ZELVAN_OUTPUT_DIR};ZELVAN_SOURCE_DIR=${CMAKE_SOURCE_DIR};XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/data"
     TIMEOUT 300)
 endfunction()
 

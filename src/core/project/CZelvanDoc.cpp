@@ -23,6 +23,13 @@ void CZelvanDoc::setTitle(const QString &title)
 
 void CZelvanDoc::setModifiedFlag(bool modified)
 {
+    applyModifiedFlag(modified);
+    if (modified)
+        emit edited();
+}
+
+void CZelvanDoc::applyModifiedFlag(bool modified)
+{
     if (m_modified == modified)
         return;
     setTitle(ProjectLifecycle::titleWithMarker(m_title, m_modified, modified));
@@ -55,10 +62,11 @@ FileResult CZelvanDoc::open(const QString &path)
 FileResult CZelvanDoc::write(const QString &path)
 {
     FileResult result = ProjectFile::save(path, m_record, *m_company);
+    // A failed save leaves the project as unsaved as it was: marked, but
+    // no new change.
+    applyModifiedFlag(!result.ok);
     if (result.ok)
-        setModifiedFlag(false);
-    else
-        setModifiedFlag(true);
+        emit saved();
     return result;
 }
 
@@ -78,6 +86,18 @@ FileResult CZelvanDoc::save(const QString &chosenPath)
         m_rememberedSavePath = previousRemembered;
     }
     return result;
+}
+
+void CZelvanDoc::restoreUnsaved(ProjectRecord record, const CompanyInfo &company, const QString &projectPath,
+                                const QString &title)
+{
+    m_record = std::move(record);
+    *m_company = company;
+    m_documentPath = projectPath;
+    m_rememberedSavePath = projectPath;
+    m_modified = false;
+    setTitle(title);
+    applyModifiedFlag(true);
 }
 
 FileResult CZelvanDoc::saveAs(const QString &chosenPath)

@@ -57,12 +57,25 @@ public:
     // its file name.
     FileResult saveOnClose(const QString &path);
 
+    // A project brought back from its recovery copy: the record and company
+    // information as they were, the project's path (empty for a project
+    // never saved) for the next save, and the title marked modified, since
+    // none of it is in the project file yet.
+    void restoreUnsaved(ProjectRecord record, const CompanyInfo &company, const QString &projectPath,
+                        const QString &title);
+
 signals:
     void titleChanged(const QString &title);
     void modifiedChanged(bool modified);
+    // Every change to the project (each call marking it modified), also
+    // while it is already marked.
+    void edited();
+    // The project was written to its file.
+    void saved();
 
 private:
     FileResult write(const QString &path);
+    void applyModifiedFlag(bool modified);
 
     ProjectRecord m_record;
     CompanyInfo *m_company;

@@ -17,6 +17,8 @@ inline QString accessDenied(const QString &path)
 inline QString saveFailed() { return QStringLiteral("保存文档失败。"); }
 // The close-time question; %1 is the file name or the window title.
 inline QString saveChangesTo(const QString &name) { return QStringLiteral("将改动保存到 %1？").arg(name); }
+// Asked at start-up for each recovery copy a crash or a killed program left.
+inline QString recoveryOffer() { return QStringLiteral("发现未保存的项目恢复文件，是否恢复？"); }
 // A project or vessel name holding a character no file name can hold.
 inline QString unsafeProjectName(const QString &character)
 {

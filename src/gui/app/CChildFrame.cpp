@@ -34,6 +34,8 @@ void CChildFrame::closeEvent(QCloseEvent *event)
         return;
     }
     QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit projectClosed(*m_doc);
 }
 
 } // namespace zelvan

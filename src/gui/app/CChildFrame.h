@@ -25,6 +25,10 @@ public:
     // The question was already answered (exit asks all projects first).
     void setCloseConfirmed(bool confirmed) { m_closeConfirmed = confirmed; }
 
+signals:
+    // The window closes: its project was saved, unchanged or discarded.
+    void projectClosed(CZelvanDoc &doc);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

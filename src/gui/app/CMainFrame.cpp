@@ -6,6 +6,7 @@
 #include "gui/dialogs/HelpWindow.h"
 #include "gui/widgets/Icons.h"
 #include "gui/app/ProjectCommands.h"
+#include "gui/app/ProjectRecovery.h"
 #include "gui/dialogs/ToolDialogs.h"
 #include "gui/pages/CZelvanView.h"
 #include "core/project/AppSettings.h"
@@ -275,6 +276,8 @@ CChildFrame *CMainFrame::addProjectWindow(std::unique_ptr<CZelvanDoc> doc)
         return ProjectCommands::queryClose(d, m_app.prompter(), m_app.fileDialogs(), this);
     });
     connect(document, &CZelvanDoc::titleChanged, this, &CMainFrame::updateCaption);
+    m_app.recovery().watch(*document);
+    connect(child, &CChildFrame::projectClosed, &m_app.recovery(), &ProjectRecovery::closed);
     connect(child, &QObject::destroyed, this, [this] {
         updateCommandStates();
         updateCaption();

@@ -5,10 +5,13 @@
 #include "gui/widgets/FileDialogs.h"
 #include "gui/dialogs/NewProjectDialog.h"
 #include "gui/app/ProjectCommands.h"
+#include "gui/app/ProjectRecovery.h"
 #include "gui/dialogs/TipDialog.h"
 #include "core/project/AppPaths.h"
 #include "core/project/AppSettings.h"
 #include "core/project/CZelvanDoc.h"
+#include "core/project/ProjectMessages.h"
+#include "core/project/RecoveryStore.h"
 #include "core/project/Prompter.h"
 #include "core/project/TextCodec.h"
 #include "core/project/TipOfTheDay.h"
@@ -23,18 +26,21 @@ CZelvanApp::CZelvanApp(QSettings &settings, Prompter &prompter, FileDialogs &dia
     , m_prompter(prompter)
     , m_dialogs(dialogs)
     , m_company(CompanyInfo::initial())
+    , m_recovery(std::make_unique<ProjectRecovery>(RecoveryStore::defaultFolder()))
 {
 }
 
 CZelvanApp::~CZelvanApp() = default;
 
-bool CZelvanApp::initInstance(bool offerTipOfTheDay)
+bool CZelvanApp::initInstance(bool offerTipOfTheDay, bool offerRecoveryCopies)
 {
     m_frame = std::make_unique<CMainFrame>(*this);
     const QString registeredName = AppSettings::companyName(m_settings);
     if (!registeredName.isEmpty())
         m_frame->setCompanyPane(registeredName);
     m_frame->showMaximized();
+    if (offerRecoveryCopies)
+        offerRecovery();
     if (offerTipOfTheDay && TipOfTheDay::showAtStartup(m_settings))
         onTipOfTheDay();
     return true;
@@ -109,6 +115,30 @@ bool CZelvanApp::onAppExit()
         return false;
     m_frame->closeWithoutAsking();
     return true;
+}
+
+void CZelvanApp::offerRecovery()
+{
+    RecoveryStore &store = m_recovery->store();
+    for (const RecoveryEntry &entry : store.offers()) {
+        if (!m_prompter.askYesNo(Prompter::titleInformation(), ProjectMessages::recoveryOffer(),
+                                 Prompter::Icon::Question)) {
+            store.remove(entry.key);
+            continue;
+        }
+        auto doc = std::make_unique<CZelvanDoc>(m_company);
+        const FileResult result = store.restore(entry, *doc);
+        if (!result.ok) {
+            // The copy stays for the next start.
+            m_prompter.error(result.message, Prompter::Icon::Warning);
+            continue;
+        }
+        CZelvanDoc *restored = doc.get();
+        m_frame->addProjectWindow(std::move(doc));
+        // The copy stays until the project is saved or closed, in case the
+        // program stops again before the next copy.
+        m_recovery->watch(*restored, entry.key);
+    }
 }
 
 } // namespace zelvan

@@ -33,7 +33,9 @@ int main(int argc, char *argv[])
     zelvan::GuiPrompter prompter;
     zelvan::QtFileDialogs dialogs;
     zelvan::CZelvanApp zelvanApp(settings, prompter, dialogs);
-    if (!zelvanApp.initInstance(!embedded))
+    // Projects a crash left unsaved are offered before any file is opened,
+    // so a project named on the command line opens as its recovered copy.
+    if (!zelvanApp.initInstance(!embedded, true))
         return 1;
     for (const QString &argument : arguments)
         if (!argument.startsWith(QLatin1Char('-')))
