@@ -72,8 +72,14 @@ LayoutGeometry::LayoutGeometry(const LayoutInputs &inputs, Orientation orientati
     m_positions.assign(n + 1, 0.0);
     double sum = 0;
     for (size_t i = 1; i <= n; ++i) {
-        sum += leadingDouble(cell(inputs.courses[i - 1], ShellCourseColumn::Height));
-        m_positions[i] = m_length > 0 ? finiteOr(800.0 * sum / static_cast<double>(m_length), 0.0) : 0.0;
+        // The seams take a course's decimals ("1000.5") but never another
+        // value than the length counts: "1e999" in an edited file is 1 in
+        // the length, so it is 1 here too, not a seam 1e299 units away.
+        const std::string &text = cell(inputs.courses[i - 1], ShellCourseColumn::Height);
+        const double whole = static_cast<double>(leadingInt(text));
+        const double withDecimals = leadingDouble(text);
+        sum += std::isfinite(withDecimals) && std::abs(withDecimals - whole) < 1.0 ? withDecimals : whole;
+        m_positions[i] = m_length > 0 ? std::clamp(finiteOr(800.0 * sum / static_cast<double>(m_length), 0.0), 0.0, 800.0) : 0.0;
     }
     if (n > 0)
         m_positions[n] = 800.0; // the last seam closes the square exactly

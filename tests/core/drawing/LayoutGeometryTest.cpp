@@ -84,6 +84,34 @@ TEST(LayoutGeometryDerived, LengthIsIntegerButPositionsUseDecimals)
     EXPECT_DOUBLE_EQ(g.headScale(), 180 / 500.5);
 }
 
+TEST(LayoutGeometryDerived, AHeightInExponentFormCountsAsInTheLength)
+{
+    // An edited file: "1e999" reads as 1 in the length (its leading
+    // integer); the seams must agree with it, never run off the drawing.
+    LayoutInputs in = verticalSample();
+    in.courses = {courseRow("1000", "1200"), courseRow("1e999", "1200"), courseRow("1000", "1200"),
+                  courseRow("1e3", "1200")};
+    const LayoutGeometry g(in, Orientation::Vertical);
+    EXPECT_EQ(g.length(), 2002);
+    EXPECT_DOUBLE_EQ(g.positions()[1], 800.0 * 1000 / 2002);
+    EXPECT_DOUBLE_EQ(g.positions()[2], 800.0 * 1001 / 2002);
+    EXPECT_DOUBLE_EQ(g.positions()[3], 800.0 * 2001 / 2002);
+    EXPECT_EQ(g.positions()[4], 800.0);
+}
+
+TEST(LayoutGeometryDerived, SeamsNeverPassTheEndOfTheDevelopment)
+{
+    // Decimals add up beyond the integer length: 3 × 1000.9 against 3000.
+    LayoutInputs in = verticalSample();
+    in.courses = {courseRow("1000.9", "1200"), courseRow("1000.9", "1200"), courseRow("1000.9", "1200"),
+                  courseRow("0.9", "1200")};
+    const LayoutGeometry g(in, Orientation::Vertical);
+    EXPECT_EQ(g.length(), 3000);
+    EXPECT_DOUBLE_EQ(g.positions()[2], 800.0 * 2001.8 / 3000);
+    EXPECT_EQ(g.positions()[3], 800.0); // 800 × 3002.7 / 3000, held at the end
+    EXPECT_EQ(g.positions()[4], 800.0);
+}
+
 TEST(LayoutGeometryVertical, SeamsLabelsHeatNumbersAndDimensions)
 {
     const LayoutInputs in = verticalSample();
