@@ -221,8 +221,16 @@ bool fromJson(const QByteArray &json, ProjectRecord &record, CompanyInfo &compan
         if (!in.text(tableObject.value("count"), count, "tables." + key + ".count"))
             return refuse();
         const int announced = std::max(0, leadingInt(count));
-        if (announced > spec.capacity)
-            return in.fail(QStringLiteral("tables.%1.count announces %2 rows; the table holds %3").arg(key).arg(announced).arg(spec.capacity)), refuse();
+        if (announced > spec.capacity) {
+            // Named as written: a count too large for an integer is still
+            // the number the file gives, not the largest integer.
+            std::string digits = count.substr(count.find_first_not_of(" \t"));
+            digits = digits.substr(0, std::min(digits.find_first_not_of("+0123456789"), size_t(40)));
+            return in.fail(QStringLiteral("tables.%1.count announces %2 rows; the table holds %3")
+                               .arg(key, QString::fromLatin1(digits))
+                               .arg(spec.capacity)),
+                   refuse();
+        }
         const QJsonValue rowsValue = tableObject.value("rows");
         QJsonArray rows;
         if (!rowsValue.isUndefined()) {
