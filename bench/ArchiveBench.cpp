@@ -3,6 +3,7 @@
 // texts). One text in 97 is 70,000 bytes long, as a pasted report would be.
 #include "core/project/ProjectArchive.h"
 #include "core/project/TextCodec.h"
+#include "core/project/RandomRecord.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,28 +13,13 @@ using namespace zelvan;
 
 namespace {
 
+// The record of the tests' full project, its tables cut to `rows` rows.
 ProjectRecord filledRecord(int rows, int &texts)
 {
-    ProjectRecord record;
-    const std::string text = gbk("容器-") + "1234";
-    const std::string longText(70000, 'L');
     texts = kSingleFieldCount + kProcessFieldCount + kStandardsSelectionSize;
-    for (int n = 1; n <= kSingleFieldCount; ++n)
-        record.setFieldByNumber(n, n % 10 == 0 ? longText : text);
-    for (int p = 1; p <= kProcessFieldCount; ++p)
-        record.setProcess(static_cast<ProcessField>(p), text);
-    for (int s = 0; s < kStandardsSelectionSize; ++s)
-        record.setStandard(s, std::to_string(s));
-    for (const TableSpec &spec : allTableSpecs()) {
-        Table &table = record.table(spec.id);
-        const int n = std::min(rows, spec.capacity);
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < spec.columns; ++c)
-                table.setCell(r, c, (r + c) % 97 == 0 ? longText : text);
-        table.setCountText(std::to_string(n));
-        texts += n * spec.columns;
-    }
-    return record;
+    for (const TableSpec &spec : allTableSpecs())
+        texts += std::min(rows, spec.capacity) * spec.columns;
+    return test::fullRecord(true, rows);
 }
 
 void BM_WriteProject(benchmark::State &state)

@@ -2,6 +2,8 @@
 
 #include "core/project/TextCodec.h"
 
+#include <algorithm>
+
 namespace zelvan::test {
 
 namespace {
@@ -56,7 +58,7 @@ CompanyInfo randomCompany(std::mt19937 &rng)
     return {randomText(rng, false) + gbk("压力容器厂"), randomText(rng, false)};
 }
 
-ProjectRecord fullRecord(bool withLongTexts)
+ProjectRecord fullRecord(bool withLongTexts, int rowsPerTable)
 {
     ProjectRecord record;
     const std::string text = gbk("容器-") + "1234";
@@ -69,10 +71,11 @@ ProjectRecord fullRecord(bool withLongTexts)
         record.setStandard(s, std::to_string(s));
     for (const TableSpec &spec : allTableSpecs()) {
         Table &table = record.table(spec.id);
-        for (int r = 0; r < spec.capacity; ++r)
+        const int rows = std::min(rowsPerTable, spec.capacity);
+        for (int r = 0; r < rows; ++r)
             for (int c = 0; c < spec.columns; ++c)
                 table.setCell(r, c, (r + c) % 97 == 0 ? longText : text);
-        table.setCountText(std::to_string(spec.capacity));
+        table.setCountText(std::to_string(rows));
     }
     return record;
 }

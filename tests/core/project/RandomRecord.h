@@ -11,7 +11,8 @@ namespace zelvan::test {
 // empty, non-numeric or numeric, and stale cells beyond each count.
 ProjectRecord randomRecord(std::mt19937 &rng, bool withLongTexts);
 CompanyInfo randomCompany(std::mt19937 &rng);
-// A record whose every table is full (22,586 texts).
-ProjectRecord fullRecord(bool withLongTexts);
+// A record whose every table is full (22,586 texts), or holds its first
+// `rowsPerTable` rows when that is fewer.
+ProjectRecord fullRecord(bool withLongTexts, int rowsPerTable = 1 << 30);
 
 } // namespace zelvan::test
