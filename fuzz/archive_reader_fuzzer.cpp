@@ -15,16 +15,16 @@ using namespace zelvan;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    // A record holds every table's cells whole; keeping the records between
-    // runs saves their allocation, and a read replaces them completely.
-    static ProjectRecord record;
-    static CompanyInfo company;
+    // Records local to the run: a record costs what it holds, and a run that
+    // frees all it allocated spares libFuzzer its leak re-run.
+    ProjectRecord record;
+    CompanyInfo company;
     if (ProjectArchive::read(bytes, record, company) != ProjectArchive::ReadStatus::Ok)
         return 0;
 
     const std::string first = ProjectArchive::write(record, company);
-    static ProjectRecord again;
-    static CompanyInfo againCompany;
+    ProjectRecord again;
+    CompanyInfo againCompany;
     if (ProjectArchive::read(first, again, againCompany) != ProjectArchive::ReadStatus::Ok) {
         std::fprintf(stderr, "a written project is not readable\n");
         std::abort();

@@ -16,8 +16,8 @@ using namespace zelvan;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray json(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    static ProjectRecord record;
-    static CompanyInfo company;
+    ProjectRecord record;
+    CompanyInfo company;
     QString error;
     if (!ProjectJson::fromJson(json, record, company, error)) {
         if (error.isEmpty()) {
@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string archive = ProjectArchive::write(record, company);
 
     const std::string again = ProjectJson::toJson(record, company);
-    static ProjectRecord second;
-    static CompanyInfo secondCompany;
+    ProjectRecord second;
+    CompanyInfo secondCompany;
     QString secondError;
     if (!ProjectJson::fromJson(QByteArray(again.data(), static_cast<qsizetype>(again.size())), second, secondCompany, secondError)) {
         std::fprintf(stderr, "the bridge refuses its own output: %s\n", secondError.toUtf8().constData());
@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::fprintf(stderr, "JSON out and back in changes the project\n");
         std::abort();
     }
-    static ProjectRecord fromArchive;
-    static CompanyInfo fromArchiveCompany;
+    ProjectRecord fromArchive;
+    CompanyInfo fromArchiveCompany;
     if (ProjectArchive::read(archive, fromArchive, fromArchiveCompany) != ProjectArchive::ReadStatus::Ok
         || ProjectArchive::write(fromArchive, fromArchiveCompany) != archive) {
         std::fprintf(stderr, "an imported project does not survive its archive\n");

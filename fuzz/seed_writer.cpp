@@ -1,12 +1,17 @@
 // Writes the seed corpora: real project files and their JSON forms, built in
 // code so the seeds follow the archive format as the program writes it.
-// Usage: fuzz_seed_writer ARCHIVE_CORPUS_DIR JSON_CORPUS_DIR
+// Usage: fuzz_seed_writer ARCHIVE_CORPUS_DIR JSON_CORPUS_DIR [GENERATORS_CORPUS_DIR [SAMPLE.pcp...]]
+// The generators' seeds are the same projects (and the given sample
+// projects) as edits of an empty record (generator_input.h).
 #include "core/project/ProjectArchive.h"
 #include "core/project/ProjectJson.h"
 #include "core/project/TextCodec.h"
 
+#include "generator_input.h"
+
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace zelvan;
@@ -120,8 +125,8 @@ std::string utf16Project()
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: fuzz_seed_writer ARCHIVE_CORPUS_DIR JSON_CORPUS_DIR\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: fuzz_seed_writer ARCHIVE_CORPUS_DIR JSON_CORPUS_DIR [GENERATORS_CORPUS_DIR [SAMPLE.pcp...]]\n");
         return 2;
     }
     const std::string archiveDir = argv[1];
@@ -148,6 +153,22 @@ int main(int argc, char **argv)
     for (const Seed &seed : seeds) {
         ok &= writeFile(archiveDir + "/" + seed.name + ".pcp", ProjectArchive::write(seed.record, company));
         ok &= writeFile(jsonDir + "/" + seed.name + ".json", ProjectJson::toJson(seed.record, company));
+        if (argc > 3)
+            ok &= writeFile(std::string(argv[3]) + "/" + seed.name + ".bin", fuzzinput::encode(seed.record, company));
+    }
+    for (int i = 4; i < argc; ++i) {
+        std::ifstream in(argv[i], std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ProjectRecord record;
+        CompanyInfo sampleCompany;
+        if (ProjectArchive::read(bytes, record, sampleCompany) != ProjectArchive::ReadStatus::Ok) {
+            std::fprintf(stderr, "%s is not a project file\n", argv[i]);
+            return 1;
+        }
+        std::string name = argv[i];
+        name = name.substr(name.find_last_of('/') + 1);
+        ok &= writeFile(std::string(argv[3]) + "/" + name.substr(0, name.find('.')) + ".bin",
+                        fuzzinput::encode(record, sampleCompany));
     }
     // A new project before the company is filled in: the smallest file the
     // program writes (199 bytes, every text empty).

@@ -334,7 +334,7 @@ TEST(HostileProjectFile, FuzzCorporaAndRegressionInputs)
     const QString source = qEnvironmentVariable("ZELVAN_SOURCE_DIR");
     ASSERT_FALSE(source.isEmpty());
     int archives = 0, jsons = 0;
-    for (const QString &sub : {QStringLiteral("corpus"), QStringLiteral("regressions")}) {
+    for (const QString &sub : {QStringLiteral("corpus"), QStringLiteral("seeds-large"), QStringLiteral("regressions")}) {
         for (const QString &target : {QStringLiteral("archive_reader"), QStringLiteral("json_bridge")}) {
             QDirIterator it(source + "/fuzz/" + sub + "/" + target, QDir::Files);
             while (it.hasNext()) {

@@ -26,7 +26,6 @@ const std::array<TableSpec, kTableCount> &allTableSpecs() { return kTableSpecs; 
 
 Table::Table(const TableSpec &spec)
     : m_spec(&spec)
-    , m_cells(static_cast<size_t>(spec.capacity) * static_cast<size_t>(spec.columns))
 {
 }
 
@@ -42,14 +41,21 @@ const std::string &Table::cell(int row, int column) const
 {
     if (row < 0 || row >= capacity() || column < 0 || column >= columns())
         return kEmpty;
-    return m_cells[static_cast<size_t>(row) * columns() + column];
+    const size_t index = static_cast<size_t>(row) * columns() + column;
+    return index < m_cells.size() ? m_cells[index] : kEmpty;
 }
 
 void Table::setCell(int row, int column, std::string text)
 {
     if (row < 0 || row >= capacity() || column < 0 || column >= columns())
         return;
-    m_cells[static_cast<size_t>(row) * columns() + column] = std::move(text);
+    const size_t index = static_cast<size_t>(row) * columns() + column;
+    if (index >= m_cells.size()) {
+        if (text.empty())
+            return;
+        m_cells.resize(static_cast<size_t>(row + 1) * columns());
+    }
+    m_cells[index] = std::move(text);
 }
 
 std::vector<std::vector<std::string>> Table::rows() const
@@ -58,8 +64,11 @@ std::vector<std::vector<std::string>> Table::rows() const
     const int n = rowCount();
     result.reserve(static_cast<size_t>(n));
     for (int r = 0; r < n; ++r) {
-        auto begin = m_cells.begin() + static_cast<std::ptrdiff_t>(r) * columns();
-        result.emplace_back(begin, begin + columns());
+        std::vector<std::string> row;
+        row.reserve(static_cast<size_t>(columns()));
+        for (int c = 0; c < columns(); ++c)
+            row.push_back(cell(r, c));
+        result.push_back(std::move(row));
     }
     return result;
 }

@@ -173,7 +173,9 @@ public:
 private:
     const TableSpec *m_spec;
     std::string m_count;
-    std::vector<std::string> m_cells; // capacity x columns, allocated whole
+    // Rows up to the last one holding a text; cells beyond read as empty. A
+    // record costs what it holds, not its tables' capacity (22,390 cells).
+    std::vector<std::string> m_cells;
 };
 
 // The project record: 63 single fields, the nine tables (the shell-course
