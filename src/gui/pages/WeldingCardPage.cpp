@@ -78,14 +78,10 @@ WeldingCardPage::WeldingCardPage(CZelvanDoc &doc, Prompter &prompter, QWidget *p
     , currentTypeBox(dropDown(this, {QStringLiteral("直流反接"), QStringLiteral("直流正接"), QStringLiteral("逆变")}, true))
     , appearanceEdit(multiLine(this))
     , remarkEdit(multiLine(this))
-    , testTypeList(dropDown(this, {QStringLiteral("RT"), QStringLiteral("MT"), QStringLiteral("UT"), QStringLiteral("PT"), QStringLiteral("无")}))
-    , testStandardList(dropDown(this, {QStringLiteral("JB/T4735-1997 《钢制焊接常压容器》图样"),
-                                       QStringLiteral("SY/T 0449-1997《油气田用钢制常压容器施工及验收规范》"),
-                                       QStringLiteral("JB/T4730-2005《承压设备无损检测》"), QStringLiteral("GB150-1998《钢制压力容器》"),
-                                       QStringLiteral("GB151-1999《管壳式换热器》")}))
-    , testRatioList(dropDown(this, {QStringLiteral("10%"), QStringLiteral("20%"), QStringLiteral("50%"), QStringLiteral("100%")}))
-    , acceptanceList(dropDown(this, {QStringLiteral("I级"), QStringLiteral("II级"), QStringLiteral("III级"), QStringLiteral("IV级"),
-                                     QStringLiteral("无要求")}))
+    , testTypeList(dropDown(this, Catalogues::testTypes()))
+    , testStandardList(dropDown(this, Catalogues::testStandards()))
+    , testRatioList(dropDown(this, Catalogues::testRatios()))
+    , acceptanceList(dropDown(this, Catalogues::acceptanceLevels()))
     , consumableEdit(new QLineEdit(this))
     , dryingEdit(new QLineEdit(this))
     , layerEdit(new QLineEdit(this))
