@@ -3,6 +3,9 @@
 // generators (an archive or a JSON document mutated at random is mostly
 // refused by its reader before any generator sees it).
 //
+// The first byte picks the output the input is run through (mod kOutputCount,
+// in the order of the Output enum); the rest is the edits.
+//
 // Each edit is one byte naming what it sets, the place for a table cell,
 // then the text: one length byte (255: a 16-bit little-endian length
 // follows) and the bytes, cut short at the end of the input.
@@ -26,6 +29,12 @@ namespace fuzzinput {
 
 using zelvan::CompanyInfo;
 using zelvan::ProjectRecord;
+
+// One generator per input: a run then costs what that document costs, not
+// the sum of all seven, and libFuzzer's coverage feedback still sees every
+// generator since the selector byte is mutated like any other.
+enum class Output { Layout, ProcessFile, WeldingCards, WeldTable, PartsList, Certificate };
+constexpr int kOutputCount = 6;
 
 constexpr int kOpFields = 0;
 constexpr int kOpProcess = 63;
@@ -59,9 +68,10 @@ private:
     size_t m_pos = 0;
 };
 
-inline void decode(const uint8_t *data, size_t size, ProjectRecord &record, CompanyInfo &company)
+inline Output decode(const uint8_t *data, size_t size, ProjectRecord &record, CompanyInfo &company)
 {
     Bytes in(data, size);
+    const auto output = static_cast<Output>(in.byte() % kOutputCount);
     while (!in.atEnd()) {
         const int op = in.byte() % kOpEnd;
         if (op < kOpProcess) {
@@ -84,6 +94,7 @@ inline void decode(const uint8_t *data, size_t size, ProjectRecord &record, Comp
             table.setCell(row, column, in.text());
         }
     }
+    return output;
 }
 
 inline void appendText(std::string &out, const std::string &text)
@@ -99,11 +110,12 @@ inline void appendText(std::string &out, const std::string &text)
     out.append(text, 0, length);
 }
 
-// The edits that build `record` and `company` from an empty record: every
-// non-empty text, every count (seeds for the corpus).
-inline std::string encode(const ProjectRecord &record, const CompanyInfo &company)
+// The input that runs `output` on `record` and `company`: the selector,
+// then the edits that build them from an empty record, every non-empty text
+// and every count (seeds for the corpus).
+inline std::string encode(Output output, const ProjectRecord &record, const CompanyInfo &company)
 {
-    std::string out;
+    std::string out(1, static_cast<char>(output));
     auto put = [&](int op, const std::string &text) {
         if (text.empty())
             return;

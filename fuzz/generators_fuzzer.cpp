@@ -1,8 +1,8 @@
-// Turns the input into a project (generator_input.h) and runs every output
-// the shop generates from it, as "zelvan-cli all" does: the layout drawing
-// through CadIO, the process file and its shell part, the welding procedure
-// cards, the weld table, the parts list and the certificate. Every question
-// is answered Yes. Beyond "no crash, no sanitizer report":
+// Turns the input into a project (generator_input.h) and runs the output its
+// first byte picks, as "zelvan-cli" does: the layout drawing through CadIO,
+// the process file and its shell part, the welding procedure cards, the weld
+// table, the parts list or the certificate. Every question is answered Yes.
+// Beyond "no crash, no sanitizer report":
 // - every refusal and every failure carries a message;
 // - every file listed as written is in the output folder, and nothing else
 //   changes anywhere in the sandbox whatever the names (the sketches in the
@@ -12,7 +12,9 @@
 // - every Word file is a zip holding word/document.xml, and each of its XML
 //   parts is well-formed.
 // The sandbox lives in /dev/shm (memory): a program folder with CadIO and
-// the installation data, and the project's folder the outputs go to.
+// the installation data, and the project's folder the outputs go to. Changes
+// in it are seen through inotify, which costs a run what it wrote; listing
+// the sandbox before and after cost more than most documents.
 #include "generator_input.h"
 
 #include "core/documents/CertificateDocument.h"
@@ -27,21 +29,21 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMap>
 #include <QXmlStreamReader>
 
 #include <zip.h>
 
 #include <dlfcn.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <set>
 #include <string>
 
@@ -93,6 +95,8 @@ struct Sandbox {
     QString root;    // everything the target may touch
     QString program; // CadIO, the installation data, pics/ (the sketches)
     QString out;     // the project's folder: every output goes here
+    int watcher = -1;                  // inotify over every folder of the sandbox
+    std::map<int, QString> watched;    // watch descriptor -> folder, with '/'
 };
 
 Sandbox &sandbox()
@@ -118,20 +122,52 @@ bool copyTree(const QString &from, const QString &to)
     return true;
 }
 
-// Every file and folder under the sandbox with its size and time.
-QMap<QString, QString> snapshot()
+constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MODIFY | IN_ATTRIB | IN_MOVED_FROM | IN_MOVED_TO
+                             | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
+
+// Watches `folder` and every folder below it.
+bool watchTree(const QString &folder)
 {
-    QMap<QString, QString> files;
-    QDirIterator it(sandbox().root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        files.insert(path, info.isDir() ? QStringLiteral("dir")
-                                        : QString::number(info.size()) + QLatin1Char('@')
-                                              + QString::number(info.lastModified().toMSecsSinceEpoch()));
+    Sandbox &box = sandbox();
+    const int wd = inotify_add_watch(box.watcher, QFile::encodeName(folder).constData(), kChanges);
+    if (wd < 0)
+        return false;
+    box.watched[wd] = folder;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        if (!watchTree(folder + name + QLatin1Char('/')))
+            return false;
+    return true;
+}
+
+struct Change {
+    QString path;
+    uint32_t mask;
+};
+
+// What changed in the sandbox since the last call.
+std::vector<Change> changes()
+{
+    Sandbox &box = sandbox();
+    std::vector<Change> seen;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t length = read(box.watcher, buffer, sizeof buffer);
+        if (length <= 0)
+            break;
+        for (ssize_t at = 0; at < length;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW)
+                fail(QStringLiteral("inotify lost events: the sandbox can no longer be checked"));
+            if (event->mask & IN_IGNORED)
+                continue;
+            const auto folder = box.watched.find(event->wd);
+            const QString name = event->len ? QFile::decodeName(event->name) : QString();
+            seen.push_back({(folder == box.watched.end() ? QStringLiteral("?/") : folder->second) + name, event->mask});
+        }
     }
-    return files;
+    return seen;
 }
 
 bool isInside(const QString &path, const QString &folder)
@@ -142,7 +178,20 @@ bool isInside(const QString &path, const QString &folder)
 // The sketches the process file draws into the program's pics folder.
 bool isSketch(const QString &path)
 {
-    return isInside(path, sandbox().program + QStringLiteral("pics/")) && path.endsWith(QLatin1String(".BMP"));
+    const QString name = QFileInfo(path).fileName();
+    return isInside(path, sandbox().program + QStringLiteral("pics/"))
+        && (name == QStringLiteral("筒体图.BMP") || name == QStringLiteral("组对简图.BMP"));
+}
+
+// A file the sketches' atomic writes pass through on their way: Qt names it
+// after the sketch with a random suffix, or "#" and a number when it gives
+// an unnamed temporary file a name, before renaming it over the sketch.
+bool isSketchTemporary(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return isInside(path, sandbox().program + QStringLiteral("pics/"))
+        && (name.startsWith(QLatin1Char('#')) || name.startsWith(QStringLiteral("筒体图.BMP."))
+            || name.startsWith(QStringLiteral("组对简图.BMP.")));
 }
 
 QByteArray readAll(const QString &path)
@@ -232,12 +281,12 @@ void checkDocx(const QString &path)
         fail(QStringLiteral("%1: no word/document.xml").arg(path));
 }
 
-void checkResult(const char *what, const ExportResult &result, int messagesBefore, const YesPrompter &prompter)
+void checkResult(const char *what, const ExportResult &result, const YesPrompter &prompter)
 {
     if (result.status != ExportResult::Status::Written) {
         // Every question is answered Yes: a refusal or failure is a check or
         // a fault, and the user must have been told why.
-        if (result.message.isEmpty() || prompter.messages == messagesBefore)
+        if (result.message.isEmpty() || prompter.messages == 0)
             fail(QStringLiteral("%1 ended without a message").arg(QLatin1String(what)));
     }
     for (const GeneratedFiles::Entry &entry : result.files.entries) {
@@ -278,6 +327,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // mapped for the whole run.
     if (!dlopen(QFile::encodeName(box.program + QStringLiteral("libCadIO.so")).constData(), RTLD_NOW | RTLD_NODELETE))
         fail(QStringLiteral("cannot load CadIO: %1").arg(QString::fromLocal8Bit(dlerror())));
+    box.watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (box.watcher < 0 || !watchTree(box.root))
+        fail(QStringLiteral("cannot watch the sandbox %1").arg(box.root));
     std::atexit([] { QDir(sandbox().root).removeRecursively(); });
     return 0;
 }
@@ -286,7 +338,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     ProjectRecord record;
     CompanyInfo company;
-    fuzzinput::decode(data, size, record, company);
+    const fuzzinput::Output output = fuzzinput::decode(data, size, record, company);
     // As the program opens a project: it is where its file is. An input whose
     // project path is "-" stands for a project never saved.
     const Sandbox &box = sandbox();
@@ -298,49 +350,70 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         record.setField(Field::ProjectDirectory, std::string());
     }
 
-    const QMap<QString, QString> before = snapshot();
     YesPrompter prompter;
-    int told = 0;
-
-    LayoutInputs layout = LayoutInputs::fromRecord(record);
-    layout.preparedDate = formatDate(2024, 3, 5);
-    layout.reviewDate = formatDate(2024, 3, 6);
-    checkResult("the layout drawing", LayoutGenerator::generate(layout, company, prompter), told, prompter);
-    told = prompter.messages;
-
-    ProcessFileGenerator processFile(record, company, prompter);
-    checkResult("the process file", processFile.run(), told, prompter);
-    told = prompter.messages;
-
-    WeldingCardDocument cards(record, company, prompter);
-    checkResult("the welding procedure cards", cards.run(), told, prompter);
-    told = prompter.messages;
-
-    for (ProductListDocument::Layout list : {ProductListDocument::weldTable(), ProductListDocument::partsList()}) {
-        ProductListDocument document(std::move(list), record, company, prompter);
-        checkResult("a product list", document.run(), told, prompter);
-        told = prompter.messages;
+    switch (output) {
+    case fuzzinput::Output::Layout: {
+        LayoutInputs layout = LayoutInputs::fromRecord(record);
+        layout.preparedDate = formatDate(2024, 3, 5);
+        layout.reviewDate = formatDate(2024, 3, 6);
+        checkResult("the layout drawing", LayoutGenerator::generate(layout, company, prompter), prompter);
+        break;
+    }
+    case fuzzinput::Output::ProcessFile: {
+        ProcessFileGenerator processFile(record, company, prompter);
+        checkResult("the process file", processFile.run(), prompter);
+        break;
+    }
+    case fuzzinput::Output::WeldingCards: {
+        WeldingCardDocument cards(record, company, prompter);
+        checkResult("the welding procedure cards", cards.run(), prompter);
+        break;
+    }
+    case fuzzinput::Output::WeldTable:
+    case fuzzinput::Output::PartsList: {
+        ProductListDocument document(output == fuzzinput::Output::WeldTable ? ProductListDocument::weldTable()
+                                                                             : ProductListDocument::partsList(),
+                                     record, company, prompter);
+        checkResult("a product list", document.run(), prompter);
+        break;
+    }
+    case fuzzinput::Output::Certificate: {
+        CertificateDocument certificate(record, company, prompter);
+        checkResult("the certificate", certificate.run(), prompter);
+        break;
+    }
     }
 
-    CertificateDocument certificate(record, company, prompter);
-    checkResult("the certificate", certificate.run(), told, prompter);
-
-    // Nothing may change outside the output folder but the sketches.
-    const QMap<QString, QString> after = snapshot();
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        if (before.value(it.key()) == it.value())
+    // Nothing may change outside the output folder but the sketches, and no
+    // folder may appear in it. What the run left there goes, so that the
+    // next input starts from an empty output folder.
+    std::set<QString> left;
+    std::set<QString> temporaries;
+    for (const Change &change : changes()) {
+        if (isInside(change.path, box.out) && !(change.mask & (IN_ISDIR | IN_DELETE_SELF | IN_MOVE_SELF))) {
+            if (change.mask & (IN_CREATE | IN_MOVED_TO))
+                left.insert(change.path);
+            else if (change.mask & (IN_DELETE | IN_MOVED_FROM))
+                left.erase(change.path);
             continue;
-        if (!isInside(it.key(), box.out) && !isSketch(it.key()))
-            fail(QStringLiteral("written outside the output folder: %1").arg(it.key()));
+        }
+        if (isSketch(change.path))
+            continue;
+        if (isSketchTemporary(change.path) && !(change.mask & IN_ISDIR)) {
+            if (change.mask & (IN_CREATE | IN_MOVED_TO))
+                temporaries.insert(change.path);
+            else if (change.mask & (IN_DELETE | IN_MOVED_FROM))
+                temporaries.erase(change.path);
+            continue;
+        }
+        fail(QStringLiteral("changed outside the output folder, or a folder in it (inotify mask %1): %2")
+                 .arg(change.mask, 0, 16)
+                 .arg(change.path));
     }
-    for (auto it = before.begin(); it != before.end(); ++it)
-        if (!after.contains(it.key()))
-            fail(QStringLiteral("removed: %1").arg(it.key()));
-    // The next input starts from an empty output folder.
-    const QDir out(box.out);
-    for (const QString &name : out.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(box.out + name);
-    if (!out.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).isEmpty())
-        fail(QStringLiteral("a folder appeared in the output folder"));
+    if (!temporaries.empty())
+        fail(QStringLiteral("a temporary file left in the program folder: %1").arg(*temporaries.begin()));
+    for (const QString &path : left)
+        QFile::remove(path);
+    changes(); // our own removals
     return 0;
 }

@@ -121,6 +121,16 @@ std::string utf16Project()
     return out;
 }
 
+// One seed per output for the same project.
+bool writeGeneratorSeeds(const std::string &stem, const ProjectRecord &record, const CompanyInfo &company)
+{
+    bool ok = true;
+    for (int output = 0; output < fuzzinput::kOutputCount; ++output)
+        ok &= writeFile(stem + "-" + std::to_string(output) + ".bin",
+                        fuzzinput::encode(static_cast<fuzzinput::Output>(output), record, company));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -154,7 +164,7 @@ int main(int argc, char **argv)
         ok &= writeFile(archiveDir + "/" + seed.name + ".pcp", ProjectArchive::write(seed.record, company));
         ok &= writeFile(jsonDir + "/" + seed.name + ".json", ProjectJson::toJson(seed.record, company));
         if (argc > 3)
-            ok &= writeFile(std::string(argv[3]) + "/" + seed.name + ".bin", fuzzinput::encode(seed.record, company));
+            ok &= writeGeneratorSeeds(std::string(argv[3]) + "/" + seed.name, seed.record, company);
     }
     for (int i = 4; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
@@ -167,8 +177,7 @@ int main(int argc, char **argv)
         }
         std::string name = argv[i];
         name = name.substr(name.find_last_of('/') + 1);
-        ok &= writeFile(std::string(argv[3]) + "/" + name.substr(0, name.find('.')) + ".bin",
-                        fuzzinput::encode(record, sampleCompany));
+        ok &= writeGeneratorSeeds(std::string(argv[3]) + "/" + name.substr(0, name.find('.')), record, sampleCompany);
     }
     // A new project before the company is filled in: the smallest file the
     // program writes (199 bytes, every text empty).

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace zelvan {
 
@@ -166,7 +167,9 @@ QImage ProcessSketches::drawFitUpSketch(const Dimensions &d)
 
 QByteArray ProcessSketches::encodeBitmap(const QImage &source)
 {
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    // A 24-bit BMP stores blue, green, red: Qt converts to that order in one
+    // pass, and each row is then copied whole (bottom row first).
+    const QImage image = source.convertToFormat(QImage::Format_BGR888);
     const int width = image.width();
     const int height = image.height();
     const int rowBytes = (width * 3 + 3) / 4 * 4;
@@ -184,12 +187,7 @@ QByteArray ProcessSketches::encodeBitmap(const QImage &source)
     // Compression 0 (none) and the remaining fields stay 0.
     for (int y = 0; y < height; ++y) {
         const uchar *src = image.constScanLine(height - 1 - y);
-        char *dst = out.data() + 54 + y * rowBytes;
-        for (int x = 0; x < width; ++x) {
-            dst[3 * x] = char(src[3 * x + 2]);     // blue
-            dst[3 * x + 1] = char(src[3 * x + 1]); // green
-            dst[3 * x + 2] = char(src[3 * x]);     // red
-        }
+        std::memcpy(out.data() + 54 + y * rowBytes, src, size_t(width) * 3);
     }
     return out;
 }
