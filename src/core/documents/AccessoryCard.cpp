@@ -29,8 +29,11 @@ void AccessoryCard::write(WordDocument &document, const ProcessFileInputs &in)
 {
     ProcessCardFrame::writeTitle(document, title());
     ProcessCardFrame::writeSimpleHeader(document, in);
-    // Fixed column widths: the long requirement texts wrap in their column.
-    ProcessCardFrame::writeRowTable(document, 2, false, ProcessCardFrame::stepHeaderPlain(), partRows(in.record()));
+    // Fixed column widths, fitted to the parts: the long requirement texts
+    // wrap in their column, while "铆、焊、气、检" and the heading stay on
+    // one line (in equal columns the heading printed "工序内/容、要求").
+    const int table = ProcessCardFrame::writeRowTable(document, 2, true, ProcessCardFrame::stepHeaderPlain(), partRows(in.record()));
+    document.fixColumnWidths(table);
     ProcessCardFrame::writeClosingRow(document);
 }
 

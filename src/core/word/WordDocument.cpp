@@ -240,6 +240,22 @@ void WordDocument::continueColumnsOf(int tableId, int earlierTableId)
     table.columnsOf = earlierTableId;
 }
 
+void WordDocument::fixColumnWidths(int tableId)
+{
+    bool inHeader = false;
+    int block = 0;
+    tableById(tableId, inHeader, block).widthsFixed = true;
+}
+
+void WordDocument::setCellPadding(int tableId, int twips)
+{
+    if (twips < 0 || twips > 1440)
+        throw WordError(QStringLiteral("单元格边距%1超出范围！").arg(twips));
+    bool inHeader = false;
+    int block = 0;
+    tableById(tableId, inHeader, block).cellPadding = twips;
+}
+
 void WordDocument::setAlignment(WordAlignment alignment)
 {
     if (m_pos.inTable() && m_pos.selectedCells > 1) {

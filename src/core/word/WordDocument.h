@@ -57,6 +57,14 @@ public:
     // `earlierTableId` of as many columns: the second part of a list that
     // something else interrupted lines up with the first.
     void continueColumnsOf(int tableId, int earlierTableId);
+    // AutoFitBehavior(wdAutoFitFixed) after a table was fitted to its
+    // content: the columns keep the widths fitted to what the table holds
+    // when the document is saved, and the word processor does not re-fit
+    // them while the document is edited.
+    void fixColumnWidths(int tableId);
+    // Table.LeftPadding and RightPadding: the room between each cell's
+    // borders and its text, in twips.
+    void setCellPadding(int tableId, int twips);
 
     void typeText(const QString &text);
     void typeParagraph();

@@ -78,6 +78,11 @@ struct WordTable {
     int id = 0;
     int gridColumns = 0;
     bool fitToContent = false;
+    // Fitted widths written as a fixed layout (only with fitToContent).
+    bool widthsFixed = false;
+    // Room between a cell's border and its text, left and right, in twips
+    // (Word's default 0.19 cm).
+    int cellPadding = 108;
     // A table that goes on with the columns of an earlier one (a list cut in
     // two by a picture) is drawn with that table's column widths, so the two
     // parts line up and a column narrow in this part alone does not wrap.

@@ -62,6 +62,23 @@ int halfPoints(double points)
 
 // Width a line of text takes, in twips: full-width (CJK) characters one em,
 // others half an em, a tab a default tab stop.
+// Width of a character below U+2000 in twips at `em`: Times New Roman's
+// capitals and a few lower-case letters are wider than half an em ("16MnR"
+// needs 3.1 em, not 2.5), and a column fitted to half an em each wraps them.
+int latinWidth(QChar c, int em)
+{
+    const char16_t u = c.unicode();
+    // "φ", "δ", "×", "°", "±" and the like come from the East Asian font in
+    // a Chinese document: a whole em each.
+    if (u >= 0x80)
+        return em;
+    if (u == u'M' || u == u'W' || u == u'm' || u == u'w' || u == u'%' || u == u'@')
+        return em * 9 / 10;
+    if (u >= u'A' && u <= u'Z')
+        return em * 3 / 4;
+    return em / 2;
+}
+
 int textWidth(const QString &text, double points)
 {
     int widest = 0;
@@ -76,7 +93,7 @@ int textWidth(const QString &text, double points)
         } else if (c.unicode() >= 0x2E80 || (c.unicode() >= 0x2000 && c.unicode() < 0x2070)) {
             width += em;
         } else {
-            width += em / 2;
+            width += latinWidth(c, em);
         }
     }
     return std::max(widest, width);
@@ -91,7 +108,7 @@ int unbreakableWidth(const QString &text, double points)
     int word = 0;
     for (QChar c : text) {
         if (c.unicode() < 0x2000 && !c.isSpace()) {
-            word += em / 2;
+            word += latinWidth(c, em);
             widest = std::max(widest, word);
         } else {
             word = 0;
@@ -301,11 +318,11 @@ private:
     // each paragraph as many lines as its text needs at the cell's width.
     // Pictures do not count: a picture cannot be cut, so breaking its row
     // would only leave an empty piece of it behind.
-    int estimatedTextHeight(const WordRow &row, const std::vector<std::pair<int, int>> &cellEdges) const
+    int estimatedTextHeight(const WordRow &row, const std::vector<std::pair<int, int>> &cellEdges, int padding) const
     {
         int tallest = 0;
         for (size_t c = 0; c < row.cells.size() && c < cellEdges.size(); ++c) {
-            const int width = std::max(cellEdges[c].second - cellEdges[c].first - 2 * WordPackageWriter::kCellPadding, 1);
+            const int width = std::max(cellEdges[c].second - cellEdges[c].first - 2 * padding, 1);
             int height = 0;
             for (const WordParagraph &p : row.cells[c].paragraphs) {
                 int text = 0;
@@ -376,9 +393,9 @@ private:
         for (const char *edge : {"top", "left", "bottom", "right", "insideH", "insideV"})
             m_out += std::string("<w:") + edge + " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
         m_out += "</w:tblBorders>";
-        m_out += t.fitToContent ? "<w:tblLayout w:type=\"autofit\"/>" : "<w:tblLayout w:type=\"fixed\"/>";
-        m_out += "<w:tblCellMar><w:left w:w=\"" + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/><w:right w:w=\""
-            + number(WordPackageWriter::kCellPadding) + "\" w:type=\"dxa\"/></w:tblCellMar>"
+        m_out += t.fitToContent && !t.widthsFixed ? "<w:tblLayout w:type=\"autofit\"/>" : "<w:tblLayout w:type=\"fixed\"/>";
+        m_out += "<w:tblCellMar><w:left w:w=\"" + number(t.cellPadding) + "\" w:type=\"dxa\"/><w:right w:w=\""
+            + number(t.cellPadding) + "\" w:type=\"dxa\"/></w:tblCellMar>"
             "<w:tblLook w:val=\"0000\" w:firstRow=\"0\" w:lastRow=\"0\" w:firstColumn=\"0\" w:lastColumn=\"0\" w:noHBand=\"0\" w:noVBand=\"0\"/>"
             "</w:tblPr><w:tblGrid>";
         std::vector<const WordRow *> rows;
@@ -414,7 +431,7 @@ private:
             // of test instructions) that keeping it whole would push the
             // card's title, header and heading rows to a page of their own.
             const bool keepWhole = !row.allowBreakAcrossPages
-                && (r < headingRows || estimatedTextHeight(row, edges[r]) <= m_textHeight / 3);
+                && (r < headingRows || estimatedTextHeight(row, edges[r], t.cellPadding) <= m_textHeight / 3);
             if (keepWhole || r < headingRows) {
                 m_out += "<w:trPr>";
                 if (keepWhole)
@@ -437,7 +454,7 @@ private:
                 }
                 m_out += "</w:tcPr>";
                 for (const WordParagraph &p : row.cells[c].paragraphs)
-                    paragraph(p, width - 2 * WordPackageWriter::kCellPadding);
+                    paragraph(p, width - 2 * t.cellPadding);
                 m_out += "</w:tc>";
             }
             m_out += "</w:tr>";
@@ -625,6 +642,7 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
     std::vector<int> widths(size_t(n), availableWidth / n);
     if (!table.fitToContent)
         return widths;
+    const int padding = table.cellPadding;
 
     // Fitted to its content the way the shop's cards need it: a column whose
     // longest line fits in an equal share of the text width gets that line's
@@ -637,47 +655,81 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
     std::vector<int> minimum(size_t(n), 0);
     std::vector<int> desired(size_t(n), 0);
     const size_t headingRows = size_t(table.headingRows());
-    for (size_t r = 0; r < table.rows.size(); ++r) {
-        int column = 0;
-        for (const WordCell &cell : table.rows[r].cells) {
-            if (cell.span == 1 && column < n) {
-                int need = 0;
-                int piece = 0;
-                for (const WordParagraph &p : cell.paragraphs) {
-                    int width = 0;
-                    for (const WordRun &run : p.runs) {
-                        if (run.isPicture()) {
-                            const int w = int(pictureExtent(model.pictures[size_t(run.picture)], availableWidth).cx / kEmuPerTwip);
-                            width += w;
-                            piece = std::max(piece, w);
-                        } else {
-                            width += textWidth(run.text, run.format.size);
-                            piece = std::max(piece, unbreakableWidth(run.text, run.format.size));
+    // `headingShare`: the part of a heading line a column must hold (1 = the
+    // whole line, 2 = half of it: the heading takes two lines).
+    // The largest font of each column, for the room an empty column keeps.
+    std::vector<int> columnEm(size_t(n), 0);
+    auto measure = [&](int headingShare) {
+        std::fill(minimum.begin(), minimum.end(), 0);
+        std::fill(desired.begin(), desired.end(), 0);
+        for (size_t r = 0; r < table.rows.size(); ++r) {
+            int column = 0;
+            for (const WordCell &cell : table.rows[r].cells) {
+                if (cell.span == 1 && column < n) {
+                    int need = 0;
+                    int piece = 0;
+                    int em = 0;
+                    for (const WordParagraph &p : cell.paragraphs) {
+                        int width = 0;
+                        for (const WordRun &run : p.runs) {
+                            em = std::max(em, int(run.format.size * 20));
+                            if (run.isPicture()) {
+                                const int w = int(pictureExtent(model.pictures[size_t(run.picture)], availableWidth).cx / kEmuPerTwip);
+                                width += w;
+                                piece = std::max(piece, w);
+                            } else {
+                                width += textWidth(run.text, run.format.size);
+                                piece = std::max(piece, unbreakableWidth(run.text, run.format.size));
+                            }
                         }
+                        need = std::max(need, width);
                     }
-                    need = std::max(need, width);
+                    columnEm[size_t(column)] = std::max(columnEm[size_t(column)], em);
+                    if (r < headingRows) {
+                        // Two characters at least on each line of a heading.
+                        need = std::max((need + headingShare - 1) / headingShare, std::min(need, 2 * em));
+                        piece = std::max(piece, need);
+                    }
+                    // A line exactly as wide as its cell wraps in some word
+                    // processors: a point of room beyond the padding.
+                    desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * padding + kFitSlack);
+                    minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * padding + kFitSlack);
                 }
-                if (r < headingRows)
-                    piece = std::max(piece, need);
-                // A line exactly as wide as its cell wraps in some word
-                // processors: a point of room beyond the padding.
-                desired[size_t(column)] = std::max(desired[size_t(column)], need + 2 * kCellPadding + kFitSlack);
-                minimum[size_t(column)] = std::max(minimum[size_t(column)], piece + 2 * kCellPadding + kFitSlack);
+                column += cell.span;
             }
-            column += cell.span;
         }
-    }
+        qint64 total = 0;
+        for (int i = 0; i < n; ++i) {
+            // An empty column still takes room to write two characters in
+            // (at 10.5 pt, the body text's size, when it holds no text).
+            const int em = columnEm[size_t(i)] > 0 ? columnEm[size_t(i)] : 210;
+            minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * padding + 2 * em);
+            // In a table too dense for whole headings, a column of running
+            // text keeps four characters a line (or all of its longest line
+            // when shorter): else "对接焊缝" and "双边双面V型坡口" give their
+            // room to the numbers and print a character a line.
+            if (headingShare > 1)
+                minimum[size_t(i)] = std::max(minimum[size_t(i)],
+                                              std::min(desired[size_t(i)], 2 * padding + kFitSlack + 4 * em));
+            desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
+            total += minimum[size_t(i)];
+        }
+        return total;
+    };
+    // Headings on one line, unless the table is then wider than the page (a
+    // list of nineteen columns headed "焊缝编号", "检验标准", ...): then a
+    // heading may take two lines, as in equal columns, rather than squeeze
+    // the sizes and numbers beneath it ("φ159×4.5", "1500") into two.
+    if (measure(1) > availableWidth)
+        measure(2);
     const int fairShare = availableWidth / n;
     int rest = availableWidth;
     std::vector<int> longColumns;
     for (int i = 0; i < n; ++i) {
-        // An empty column still takes a little room to write in.
-        minimum[size_t(i)] = std::max(minimum[size_t(i)], 2 * kCellPadding + 420);
-        desired[size_t(i)] = std::max(desired[size_t(i)], minimum[size_t(i)]);
         // A column is short when its longest line fits in a fair share of
         // the text width: its words ("自检、专检", "铆、焊、气") then print
         // whole, the cell padding besides.
-        if (desired[size_t(i)] <= fairShare + 2 * kCellPadding + kFitSlack) {
+        if (desired[size_t(i)] <= fairShare + 2 * padding + kFitSlack) {
             widths[size_t(i)] = desired[size_t(i)];
             rest -= desired[size_t(i)];
         } else {

@@ -27,7 +27,7 @@ public:
     {
         return orientation == PageOrientation::Landscape ? kLandscapeTextWidth : kTextWidth;
     }
-    static constexpr int kCellPadding = 108; // left and right, each
+    static constexpr int kCellPadding = WordTable().cellPadding; // left and right, each, unless a table sets its own
 
     struct Part {
         std::string name;

@@ -198,7 +198,9 @@ TEST_F(Cards, EveryPartIsAStepUnderItsOwnNumber)
     ASSERT_EQ(found.size(), 2u);
     expectSimpleHeader(*found[0]);
     const WordTable &steps = *found[1];
-    EXPECT_FALSE(steps.fitToContent); // fixed column widths
+    // Widths fitted to the parts, then fixed.
+    EXPECT_TRUE(steps.fitToContent);
+    EXPECT_TRUE(steps.widthsFixed);
     ASSERT_EQ(steps.rows.size(), 4u);
     EXPECT_EQ(cellTexts(steps.rows[0]), kStepHeader);
     EXPECT_EQ(cellTexts(steps.rows[1]), (QStringList{"7", "铭牌座", "焊后打磨平整", "铆、焊、气、检", "自检、专检", ""}));

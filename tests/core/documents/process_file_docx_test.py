@@ -249,9 +249,16 @@ class ProcessFileDocx(unittest.TestCase):
         self.assertEqual(row_texts(accessories, 0), ["容器名称", "储罐", "产品编号", "CP-2026-07"])
         self.assertEqual(row_texts(accessories, 1), STEP_HEADER)
         self.assertEqual(row_texts(accessories, 2), [""] * 6)
-        # Fixed column widths: six equal columns.
-        widths = {int(tc.tcPr.find(qn("w:tcW")).get(qn("w:w"))) for tc in accessories.rows[2]._tr.tc_lst}
-        self.assertEqual(len(widths), 1)
+        # Fixed column widths, fitted: every heading on one line. A heading
+        # character is one em of its run's size (w:sz in half points, 20
+        # twips a point), the cell loses its left and right margins.
+        self.assertEqual(accessories._tbl.tblPr.find(qn("w:tblLayout")).get(qn("w:type")), "fixed")
+        margins = accessories._tbl.tblPr.find(qn("w:tblCellMar"))
+        padding = sum(int(margins.find(qn("w:" + side)).get(qn("w:w"))) for side in ("left", "right"))
+        for tc, heading in zip(accessories.rows[1]._tr.tc_lst, STEP_HEADER):
+            size = int(tc.find(".//" + qn("w:r")).find(qn("w:rPr")).find(qn("w:sz")).get(qn("w:val"))) / 2
+            width = int(tc.tcPr.find(qn("w:tcW")).get(qn("w:w")))
+            self.assertGreaterEqual(width - padding, len(heading) * size * 20, heading)
 
     def test_assembly_and_pressure_test_cards(self):
         for pressure, gauge, heat in (("1.25", "3", ""), ("2", "6", "620℃整体热处理"), ("0.8", "2.4", "")):

@@ -172,11 +172,19 @@ namespace {
 
 // A fitted table at 12 points whose first row holds `heading` and the rows
 // after it the texts of `body`, column by column.
-std::vector<int> fittedWidths(const QStringList &heading, const std::vector<QStringList> &body)
+struct ListTable {
+    double points = 12;
+    int padding = -1; // the default
+    int availableWidth = WordPackageWriter::kTextWidth;
+};
+
+std::vector<int> fittedWidths(const QStringList &heading, const std::vector<QStringList> &body, ListTable list = {})
 {
     auto d = WordDocument::start();
-    d->setSize(12);
+    d->setSize(list.points);
     const int t = d->addTable(1, int(heading.size()), true);
+    if (list.padding >= 0)
+        d->setCellPadding(t, list.padding);
     d->selectCell(t, 1, 1);
     bool first = true;
     auto cell = [&](const QString &text) {
@@ -190,7 +198,7 @@ std::vector<int> fittedWidths(const QStringList &heading, const std::vector<QStr
     for (const QStringList &row : body)
         for (const QString &text : row)
             cell(text);
-    return WordPackageWriter::columnWidths(std::get<WordTable>(d->model().body.blocks[0]), d->model());
+    return WordPackageWriter::columnWidths(std::get<WordTable>(d->model().body.blocks[0]), d->model(), list.availableWidth);
 }
 
 int sum(const std::vector<int> &widths)
@@ -539,4 +547,69 @@ TEST(WordPackageWriter, SectionsTurnThePageAndKeepTheHeader)
     EXPECT_THROW(d->startSection(PageOrientation::Portrait), WordError); // in the table
     d->seekView(WordDocument::PageHeader);
     EXPECT_THROW(d->startSection(PageOrientation::Portrait), WordError);
+}
+
+// A list of nineteen columns on a landscape page (13,238 twips of text) at
+// 8 points (an em of 160 twips) with margins of 57 twips: its four-character
+// headings cannot all stand on one line, the values beneath them must.
+TEST(WordTableWidths, ADenseListKeepsItsValuesWholeAndLetsItsHeadingsTakeTwoLines)
+{
+    const QStringList heading = {"焊缝编号", "类别", "形状", "长度", "焊接人1", "焊接人2", "焊接人3", "材质A", "规格A", "材质B",
+                                 "规格B", "焊缝类型", "坡口形式", "检验类型", "检验标准", "检验比例", "合格级别", "焊缝状态", "焊接位置"};
+    const QStringList weld = {"D1", "D类", "环形", "1500", "张三", "", "", "16MnR", "φ159×4.5", "16MnR", "δ=12", "带坡口角焊缝",
+                              "单边单面V型坡口+单角", "MT", "JB/T4730-2005《承压设备无损检测》", "100%", "I级", "准备", "全位置焊"};
+    const ListTable list{8, 57, 13238};
+    const std::vector<int> widths = fittedWidths(heading, {weld}, list);
+    ASSERT_EQ(widths.size(), 19u);
+    EXPECT_EQ(sum(widths), 13238);
+    const double em = 160;
+    const double margins = 2 * 57;
+    // Advance widths of Times New Roman (per em: digits and n 0.5, M 0.889,
+    // R 0.667, % 0.833, = 0.564, I 0.333) and of the East Asian font for
+    // φ, δ, × and the Chinese characters (one em).
+    auto fits = [&](int column, double ems) {
+        EXPECT_GE(widths[size_t(column)], ems * em + margins) << heading[column].toStdString();
+    };
+    fits(3, 4 * 0.5);                             // 1500
+    fits(7, 2 * 0.5 + 0.889 + 0.5 + 0.667);      // 16MnR
+    fits(8, 1 + 3 * 0.5 + 1 + 0.5 + 0.25 + 0.5); // φ159×4.5 (the point 0.25)
+    fits(10, 1 + 0.564 + 2 * 0.5);                // δ=12
+    fits(15, 3 * 0.5 + 0.833);                    // 100%
+    fits(16, 0.333 + 1);                          // I级
+    // Running text keeps four characters a line, and every heading at least
+    // half its characters: "焊缝编号" in two lines of two.
+    fits(11, 4);
+    fits(12, 4);
+    fits(0, 2);
+    // The inspection standard, the longest text, gets the widest column.
+    EXPECT_EQ(*std::max_element(widths.begin(), widths.end()), widths[14]);
+}
+
+// The same rules leave a table whose headings fit alone: a card's heading
+// stays on one line even when its text column is long.
+TEST(WordTableWidths, HeadingsThatFitStayOnOneLine)
+{
+    const std::vector<int> widths = fittedWidths({"序号", "负责工位", "工序内容及要求"},
+                                                 {{"1", "铆、焊、气", QString(300, QChar(0x710A))}});
+    // 12 points: an em of 240 twips, margins of 108 on each side.
+    EXPECT_GE(widths[1], 4 * 240 + 216);
+    EXPECT_GE(widths[2], 7 * 240 + 216);
+}
+
+TEST(WordPackageWriter, FixedFittedWidthsAndCellMarginsAreWritten)
+{
+    auto d = WordDocument::start();
+    const int t = d->addTable(2, 3, true);
+    d->fixColumnWidths(t);
+    d->setCellPadding(t, 57);
+    d->selectCell(t, 2, 3);
+    d->typeText(QString(200, QChar(0x710A)));
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
+    EXPECT_NE(xml.find("<w:tblCellMar><w:left w:w=\"57\" w:type=\"dxa\"/><w:right w:w=\"57\" w:type=\"dxa\"/></w:tblCellMar>"),
+              std::string::npos);
+    // Fitted, not equal: the column holding the text is the widest.
+    const std::vector<int> widths = WordPackageWriter::columnWidths(std::get<WordTable>(d->model().body.blocks[0]), d->model());
+    EXPECT_GT(widths[2], widths[0]);
+    EXPECT_THROW(d->setCellPadding(t, -1), WordError);
 }

@@ -7,7 +7,10 @@ The pages must be there in a plausible number, carry the page header at its
 9-point style, show the short step-table headings whole on one line (a
 column that wraps them prints a character per line), repeat that heading row
 on every page of a step table, and never end a page with a title or caption.
+The weld table and the parts list print every number, material and size of
+the samples whole on one line.
 """
+import json
 import os
 import re
 import shutil
@@ -21,11 +24,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import sample_documents  # noqa: E402
 
 # The step heading rows: the head and shell cards', and the other cards'.
-# The accessory card's fixed, equal columns wrap its long heading after
-# "工序内"; the short headings still print whole.
 HEADINGS = [["序号", "名称", "工序内容及要求", "负责工位", "检查", "检验员"],
-            ["序号", "名称", "工序内容、要求", "负责工位", "检查", "检查人"],
-            ["序号", "名称", "工序内", "负责工位", "检查", "检查人"]]
+            ["序号", "名称", "工序内容、要求", "负责工位", "检查", "检查人"]]
 SHORT_HEADINGS = ["序号", "名称", "检查", "检验员", "负责工位"]
 # Paragraphs that introduce what follows them.
 INTRODUCING = {"压力容器技术特性", "产品制作工序", "容器生产过程卡(封头)", "容器生产过程卡(筒体)", "简图如下"}
@@ -33,8 +33,9 @@ HEADING_LINE = re.compile("|".join(r"\s+".join(map(re.escape, row)) for row in H
 # The assembly card's steps after its picture stand in a table without
 # heading row: a page it runs onto starts with one of those steps.
 HEADLESS_STEP = re.compile(r"^\s*1[2-8]\s")
-# The accessory card's step table has fixed, equal columns.
-FIXED_CARD = "容器生产过程卡(附件预制)"
+# Columns of the weld table and the parts list (as the project stores them)
+# whose texts are one word or a short number: each must print unbroken.
+WHOLE_COLUMNS = {"welds": (0, 3, 7, 8, 9, 10, 13, 15), "parts": (0, 6, 7, 8)}
 
 
 def office():
@@ -54,6 +55,7 @@ class LibreOfficeConversion(unittest.TestCase):
     def setUpClass(cls):
         cls.tmp = tempfile.mkdtemp()
         cls.documents = sample_documents.write_documents(cls.tmp)
+        cls.lists = sample_documents.write_lists(cls.tmp)
         cls.office = office()
         cls.converted = None
         if cls.office is None:
@@ -61,9 +63,9 @@ class LibreOfficeConversion(unittest.TestCase):
         pdf_dir = os.path.join(cls.tmp, "pdf")
         profile = "file://" + os.path.join(cls.tmp, "profile")
         cls.converted = run(cls.office, "-env:UserInstallation=" + profile, "--headless", "--norestore",
-                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents)
+                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents, *cls.lists)
         cls.pdfs = {doc: os.path.join(pdf_dir, os.path.splitext(os.path.basename(doc))[0] + ".pdf")
-                    for doc in cls.documents}
+                    for doc in [*cls.documents, *cls.lists]}
 
     @classmethod
     def tearDownClass(cls):
@@ -127,14 +129,22 @@ class LibreOfficeConversion(unittest.TestCase):
                 self.assertLessEqual(len(starts), 1, "%s: step %d printed twice" % (doc, number))
             # A fitted column never prints a character a line: no line of the
             # steps ends in a word of one character cut from its cell.
-            fixed = False
             for line in (line for page in pages[with_heading[0]:] for line in page.splitlines()):
-                if FIXED_CARD in line:
-                    fixed = True
-                elif "编制人" in line:
-                    fixed = False
-                if not fixed and re.search(r"\S\s{2,}\D$", line):
+                if re.search(r"\S\s{2,}\D$", line):
                     self.fail("%s: a column wraps a character a line: %r" % (doc, line))
+
+    def test_list_values_print_whole(self):
+        self.assertEqual(len(self.lists), 4)
+        for doc, (sample, table) in self.lists.items():
+            result = sample_documents.run_cli("to-json", sample)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            rows = json.loads(result.stdout)["tables"][table]["rows"]
+            self.assertTrue(rows, sample)
+            printed = {text for _, words in self.words(doc) for _, _, text in words}
+            for row in rows:
+                for column in WHOLE_COLUMNS[table]:
+                    if row[column]:
+                        self.assertIn(row[column], printed, "%s: %r broken over lines" % (doc, row[column]))
 
     def words(self, doc):
         """Per page: its height and its words as (top, bottom, text)."""

@@ -17,6 +17,27 @@ def sample_projects():
     return samples
 
 
+def run_cli(*args):
+    return subprocess.run([os.path.join(BIN, "zelvan-cli"), *args], capture_output=True, text=True,
+                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+
+
+def write_lists(out_dir):
+    """Runs "welds" and "parts" for every sample; returns {document: (sample, table)}."""
+    lists = {}
+    for sample in sample_projects():
+        target = os.path.join(out_dir, "lists-" + os.path.splitext(os.path.basename(sample))[0])
+        os.makedirs(target)
+        for command, table in (("welds", "welds"), ("parts", "parts")):
+            before = set(glob.glob(os.path.join(target, "*.doc")))
+            result = run_cli(command, sample, "--out-dir", target)
+            written = set(glob.glob(os.path.join(target, "*.doc"))) - before
+            if result.returncode != 0 or len(written) != 1:
+                raise AssertionError("%s %s failed (%s):\n%s" % (command, sample, written, result.stderr))
+            lists[written.pop()] = (sample, table)
+    return lists
+
+
 def write_documents(out_dir):
     """Runs "process-file" for every sample; returns the documents written."""
     documents = []
