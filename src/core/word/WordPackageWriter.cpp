@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 
 namespace zelvan {
 
@@ -348,10 +350,12 @@ private:
     }
 
     // Cell edges in twips of each row of a table drawn with the given column
-    // widths. Split cells share their parent's width equally, which can add
-    // edges of their own.
-    static std::vector<std::vector<std::pair<int, int>>> rowEdges(const WordTable &t, const std::vector<int> &widths,
-                                                                  int scaledTotal = 0)
+    // widths. Split cells share their parent's width, which can add edges of
+    // their own: equally, or in a table fitted to its content, fitted to the
+    // split cells of all rows split alike (a list inside a card: "20#φ219×6/
+    // 200" beside a quantity of "1").
+    std::vector<std::vector<std::pair<int, int>>> rowEdges(const WordTable &t, const std::vector<int> &widths,
+                                                           int scaledTotal = 0) const
     {
         std::vector<int> columnX{0};
         for (int w : widths)
@@ -360,6 +364,48 @@ private:
             for (int &x : columnX)
                 x = int(qint64(x) * scaledTotal / columnX.back());
         auto x = [&](int gridColumn) { return columnX[size_t(std::clamp(gridColumn, 0, int(widths.size())))]; };
+        // The parts of one split, left edge of each relative to the parent,
+        // by (start, span, count).
+        std::map<std::tuple<int, int, int>, std::vector<int>> splits;
+        auto splitEdges = [&](const WordCell &cell, int parentWidth) -> const std::vector<int> & {
+            const auto key = std::make_tuple(cell.splitStart, cell.splitSpan, cell.splitCount);
+            auto found = splits.find(key);
+            if (found != splits.end())
+                return found->second;
+            std::vector<int> parts(size_t(cell.splitCount) + 1, 0);
+            if (t.fitToContent && parentWidth > 0) {
+                WordTable split;
+                split.gridColumns = cell.splitCount;
+                split.fitToContent = true;
+                split.cellPadding = t.cellPadding;
+                for (const WordRow &row : t.rows) {
+                    WordRow part;
+                    for (const WordCell &c : row.cells)
+                        if (c.splitCount == cell.splitCount && c.splitStart == cell.splitStart && c.splitSpan == cell.splitSpan) {
+                            part.cells.push_back(c);
+                            part.cells.back().span = 1;
+                        }
+                    if (int(part.cells.size()) == cell.splitCount)
+                        split.rows.push_back(std::move(part));
+                }
+                const std::vector<int> fitted = WordPackageWriter::columnWidths(split, m_model, parentWidth);
+                // The parts fill their parent: content narrower than it
+                // widens every part in proportion.
+                qint64 total = 0;
+                for (int w : fitted)
+                    total += w;
+                qint64 sum = 0;
+                for (size_t i = 0; i < fitted.size() && i + 1 < parts.size(); ++i) {
+                    sum += fitted[i];
+                    parts[i + 1] = total > 0 ? int(sum * parentWidth / total) : parentWidth * int(i + 1) / cell.splitCount;
+                }
+                parts.back() = parentWidth;
+            } else {
+                for (int i = 0; i <= cell.splitCount; ++i)
+                    parts[size_t(i)] = parentWidth * i / cell.splitCount;
+            }
+            return splits.emplace(key, std::move(parts)).first->second;
+        };
         std::vector<std::vector<std::pair<int, int>>> edges;
         for (const WordRow &row : t.rows) {
             std::vector<std::pair<int, int>> cellEdges;
@@ -370,8 +416,9 @@ private:
                 if (cell.splitCount > 1) {
                     const int parentLeft = x(cell.splitStart);
                     const int parentWidth = x(cell.splitStart + cell.splitSpan) - parentLeft;
-                    left = parentLeft + parentWidth * cell.splitIndex / cell.splitCount;
-                    right = parentLeft + parentWidth * (cell.splitIndex + 1) / cell.splitCount;
+                    const std::vector<int> &parts = splitEdges(cell, parentWidth);
+                    left = parentLeft + parts[size_t(cell.splitIndex)];
+                    right = parentLeft + parts[size_t(cell.splitIndex) + 1];
                 }
                 column += cell.span;
                 cellEdges.emplace_back(left, right);

@@ -613,3 +613,50 @@ TEST(WordPackageWriter, FixedFittedWidthsAndCellMarginsAreWritten)
     EXPECT_GT(widths[2], widths[0]);
     EXPECT_THROW(d->setCellPadding(t, -1), WordError);
 }
+
+// A list inside a fitted card (a full-width row split into five cells, the
+// rows after it taking its layout): its cells are fitted to the list, so a
+// pipe size prints on one line beside a quantity of "1".
+TEST(WordTableWidths, TheSplitCellsOfAFittedTableAreFittedToTheirList)
+{
+    auto d = WordDocument::start();
+    d->setSize(12);
+    const int t = d->addTable(1, 6, true);
+    d->selectCell(t, 1, 1);
+    for (const QString &text : {QStringLiteral("序号"), QStringLiteral("名称"), QString(40, QChar(0x5BB9)),
+                                QStringLiteral("负责工位"), QStringLiteral("检查"), QStringLiteral("检查人")}) {
+        if (text != QStringLiteral("序号"))
+            d->moveRight(WordDocument::Cell);
+        d->typeText(text);
+    }
+    d->moveRight(WordDocument::Cell); // a new row, merged and split in five
+    d->moveRight(WordDocument::Character, 6, true);
+    d->mergeCells();
+    d->splitCells(1, 5, false);
+    const QStringList header = {"法兰大小", "接管规格", "孔号", "数量", "管口形式"};
+    const QStringList nozzle = {"DN200", "20#φ219×6/200", "N1", "1", "法兰"};
+    for (const QStringList &cells : {header, nozzle}) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (cells != header || i)
+                d->moveRight(WordDocument::Cell);
+            d->typeText(cells[i]);
+        }
+    }
+    const std::string xml = WordPackageWriter::documentXml(d->model());
+    EXPECT_EQ(xmlError(xml), QString());
+    // The widths of the last row's five cells, as written.
+    std::vector<int> widths;
+    const size_t lastRow = xml.rfind("<w:tr>");
+    for (size_t at = xml.find("<w:tcW w:w=\"", lastRow); at != std::string::npos; at = xml.find("<w:tcW w:w=\"", at + 1))
+        widths.push_back(std::stoi(xml.substr(at + 12)));
+    ASSERT_EQ(widths.size(), 5u);
+    EXPECT_EQ(sum(widths), 8306);
+    // At 12 points: an em of 240 twips, "20#φ219×6/200" is 2 + 0.5 (#) + 1
+    // (φ) + 1.5 + 1 (×) + 0.5 + 0.278 (/) + 1.5 em in Times New Roman and the
+    // East Asian font; the margins are 108 twips a side.
+    EXPECT_GE(widths[1], (2 * 0.5 + 0.5 + 1 + 1.5 + 1 + 0.5 + 0.278 + 1.5) * 240 + 216);
+    // The quantity column is no wider than its heading needs with room to
+    // spare: the list does not give every column a fifth.
+    EXPECT_LT(widths[3], 8306 / 5);
+    EXPECT_GE(widths[3], 2 * 240 + 216);
+}
