@@ -785,10 +785,17 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
     }
     if (longColumns.empty()) {
         // Everything fits: the table is as wide as its content, but never
-        // wider than the page.
-        if (rest < 0)
-            for (int &w : widths)
-                w = int(qint64(w) * availableWidth / (availableWidth - rest));
+        // wider than the page; a list or form with fixed widths spans the
+        // page, its columns widened in proportion.
+        if (rest < 0 || (rest > 0 && table.widthsFixed)) {
+            const int content = availableWidth - rest;
+            int given = 0;
+            for (int &w : widths) {
+                w = int(qint64(w) * availableWidth / content);
+                given += w;
+            }
+            widths.back() += availableWidth - given;
+        }
         return widths;
     }
     qint64 totalMinimum = 0;

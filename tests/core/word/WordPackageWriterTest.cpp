@@ -608,6 +608,15 @@ TEST(WordPackageWriter, FixedFittedWidthsAndCellMarginsAreWritten)
     EXPECT_NE(xml.find("<w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<w:tblCellMar><w:left w:w=\"57\" w:type=\"dxa\"/><w:right w:w=\"57\" w:type=\"dxa\"/></w:tblCellMar>"),
               std::string::npos);
+    // A fixed table spans the text width even when its content is narrower.
+    auto narrow = WordDocument::start();
+    const int list = narrow->addTable(2, 3, true);
+    narrow->fixColumnWidths(list);
+    narrow->selectCell(list, 2, 1);
+    narrow->typeText(QStringLiteral("1"));
+    const std::vector<int> spanning =
+        WordPackageWriter::columnWidths(std::get<WordTable>(narrow->model().body.blocks[0]), narrow->model());
+    EXPECT_EQ(sum(spanning), 8306);
     // Fitted, not equal: the column holding the text is the widest.
     const std::vector<int> widths = WordPackageWriter::columnWidths(std::get<WordTable>(d->model().body.blocks[0]), d->model());
     EXPECT_GT(widths[2], widths[0]);
