@@ -62,8 +62,6 @@ int halfPoints(double points)
     return int(std::lround(points * 2));
 }
 
-// Width a line of text takes, in twips: full-width (CJK) characters one em,
-// others half an em, a tab a default tab stop.
 // Width of a character below U+2000 in twips at `em`: Times New Roman's
 // capitals and a few lower-case letters are wider than half an em ("16MnR"
 // needs 3.1 em, not 2.5), and a column fitted to half an em each wraps them.
@@ -81,6 +79,8 @@ int latinWidth(QChar c, int em)
     return em / 2;
 }
 
+// Width a line of text takes, in twips: full-width (CJK) characters one em,
+// the others by latinWidth, a tab a default tab stop.
 int textWidth(const QString &text, double points)
 {
     int widest = 0;
