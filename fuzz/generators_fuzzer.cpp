@@ -145,6 +145,16 @@ struct Change {
     uint32_t mask;
 };
 
+// Keeps `present` to the files a change created (or moved in) and has not
+// deleted (or moved away) since.
+void track(std::set<QString> &present, const Change &change)
+{
+    if (change.mask & (IN_CREATE | IN_MOVED_TO))
+        present.insert(change.path);
+    else if (change.mask & (IN_DELETE | IN_MOVED_FROM))
+        present.erase(change.path);
+}
+
 // What changed in the sandbox since the last call.
 std::vector<Change> changes()
 {
@@ -391,19 +401,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::set<QString> temporaries;
     for (const Change &change : changes()) {
         if (isInside(change.path, box.out) && !(change.mask & (IN_ISDIR | IN_DELETE_SELF | IN_MOVE_SELF))) {
-            if (change.mask & (IN_CREATE | IN_MOVED_TO))
-                left.insert(change.path);
-            else if (change.mask & (IN_DELETE | IN_MOVED_FROM))
-                left.erase(change.path);
+            track(left, change);
             continue;
         }
         if (isSketch(change.path))
             continue;
         if (isSketchTemporary(change.path) && !(change.mask & IN_ISDIR)) {
-            if (change.mask & (IN_CREATE | IN_MOVED_TO))
-                temporaries.insert(change.path);
-            else if (change.mask & (IN_DELETE | IN_MOVED_FROM))
-                temporaries.erase(change.path);
+            track(temporaries, change);
             continue;
         }
         fail(QStringLiteral("changed outside the output folder, or a folder in it (inotify mask %1): %2")

@@ -62,6 +62,25 @@ int halfPoints(double points)
     return int(std::lround(points * 2));
 }
 
+// Scales `widths` in proportion so that they add up to `total`: each edge
+// is rounded down from its exact place, the last lands on `total`.
+void stretchTo(std::vector<int> &widths, int total)
+{
+    qint64 sum = 0;
+    for (int w : widths)
+        sum += w;
+    if (sum <= 0)
+        return;
+    qint64 running = 0;
+    int edge = 0;
+    for (int &w : widths) {
+        running += w;
+        const int next = &w == &widths.back() ? total : int(running * total / sum);
+        w = next - edge;
+        edge = next;
+    }
+}
+
 // Width of a character below U+2000 in twips at `em`: Times New Roman's
 // capitals and a few lower-case letters are wider than half an em ("16MnR"
 // needs 3.1 em, not 2.5), and a column fitted to half an em each wraps them.
@@ -388,18 +407,12 @@ private:
                     if (int(part.cells.size()) == cell.splitCount)
                         split.rows.push_back(std::move(part));
                 }
-                const std::vector<int> fitted = WordPackageWriter::columnWidths(split, m_model, parentWidth);
+                std::vector<int> fitted = WordPackageWriter::columnWidths(split, m_model, parentWidth);
                 // The parts fill their parent: content narrower than it
                 // widens every part in proportion.
-                qint64 total = 0;
-                for (int w : fitted)
-                    total += w;
-                qint64 sum = 0;
-                for (size_t i = 0; i < fitted.size() && i + 1 < parts.size(); ++i) {
-                    sum += fitted[i];
-                    parts[i + 1] = total > 0 ? int(sum * parentWidth / total) : parentWidth * int(i + 1) / cell.splitCount;
-                }
-                parts.back() = parentWidth;
+                stretchTo(fitted, parentWidth);
+                for (size_t i = 0; i < fitted.size() && i + 1 < parts.size(); ++i)
+                    parts[i + 1] = parts[i] + fitted[i];
             } else {
                 for (int i = 0; i <= cell.splitCount; ++i)
                     parts[size_t(i)] = parentWidth * i / cell.splitCount;
@@ -787,15 +800,8 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
         // Everything fits: the table is as wide as its content, but never
         // wider than the page; a list or form with fixed widths spans the
         // page, its columns widened in proportion.
-        if (rest < 0 || (rest > 0 && table.widthsFixed)) {
-            const int content = availableWidth - rest;
-            int given = 0;
-            for (int &w : widths) {
-                w = int(qint64(w) * availableWidth / content);
-                given += w;
-            }
-            widths.back() += availableWidth - given;
-        }
+        if (rest < 0 || (rest > 0 && table.widthsFixed))
+            stretchTo(widths, availableWidth);
         return widths;
     }
     qint64 totalMinimum = 0;

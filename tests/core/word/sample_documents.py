@@ -44,9 +44,7 @@ def write_documents(out_dir):
     for sample in sample_projects():
         target = os.path.join(out_dir, os.path.splitext(os.path.basename(sample))[0])
         os.makedirs(target)
-        result = subprocess.run([os.path.join(BIN, "zelvan-cli"), "process-file", sample, "--out-dir", target],
-                                capture_output=True, text=True,
-                                env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        result = run_cli("process-file", sample, "--out-dir", target)
         if result.returncode != 0:
             raise AssertionError("process-file %s failed:\n%s" % (sample, result.stderr))
         written = sorted(glob.glob(os.path.join(target, "*.doc")))
