@@ -871,9 +871,11 @@ std::vector<WordPackageWriter::Part> WordPackageWriter::parts(const WordDocument
     parts.push_back({"word/settings.xml", settingsXml()});
     for (size_t i = 0; i < model.pictures.size(); ++i) {
         const WordPicture &picture = model.pictures[i];
-        // Pictures are compressed already.
+        // JPEG is compressed already; a bitmap (the process sketches: line
+        // drawings on white) deflates to a few percent of its size.
         parts.push_back({"word/media/image" + number(qint64(i) + 1) + "." + picture.extension.toStdString(),
-                         std::string(picture.bytes.constData(), size_t(picture.bytes.size())), false});
+                         std::string(picture.bytes.constData(), size_t(picture.bytes.size())),
+                         picture.extension == QLatin1String("bmp")});
     }
     return parts;
 }

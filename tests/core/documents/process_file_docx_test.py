@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zipfile
 
 import docx
 from docx.oxml.ns import qn
@@ -372,6 +373,16 @@ class ProcessFileDocx(unittest.TestCase):
             self.assertEqual(part.content_type, "image/bmp")
             with open(os.path.join(self.program, "pics", name), "rb") as f:
                 self.assertEqual(part.blob, f.read())
+        # An uncompressed bitmap is stored deflated: the two 390-KB sketches
+        # made the file 790 KB when they were stored as they are.
+        path = os.path.join(out, "P1-储罐-产品工艺文件-筒体部分.doc")
+        with zipfile.ZipFile(path) as package:
+            bitmaps = [i for i in package.infolist() if i.filename.endswith(".bmp")]
+            self.assertEqual(len(bitmaps), 2)
+            for info in bitmaps:
+                self.assertEqual(info.compress_type, zipfile.ZIP_DEFLATED, info.filename)
+                self.assertLess(info.compress_size, info.file_size // 10, info.filename)
+        self.assertLess(os.path.getsize(path), 100_000)
         # The shell sketch (565 pixels) is wider than its header cell (four
         # columns of 2076 twips less the padding): scaled to the cell.
         self.assertEqual(shapes[0].width, (4 * 2076 - 216) * 635)
