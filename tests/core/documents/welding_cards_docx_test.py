@@ -16,6 +16,7 @@ import unittest
 
 import docx
 from docx.enum.text import WD_ALIGN_PARAGRAPH, WD_UNDERLINE
+from docx.oxml.ns import qn
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -131,6 +132,11 @@ class WeldingCardsDocx(CliProjectCase):
         widths = [int(col.width) for col in table.columns]
         self.assertEqual(len(widths), 6)
         self.assertLessEqual(max(widths) - min(widths), 1)
+        # A sixth of the page holds a five-character label at 12 pt
+        # (240 twips a character) between the cell margins.
+        margins = table._tbl.tblPr.find(qn("w:tblCellMar"))
+        left, right = (int(margins.find(qn(side)).get(qn("w:w"))) for side in ("w:left", "w:right"))
+        self.assertGreaterEqual(min(widths) // 635 - left - right, 5 * 240)
 
     def test_card_without_rows_gets_empty_blocks(self):
         document = self.document("bare", [CARD_2])

@@ -8,7 +8,8 @@ The pages must be there in a plausible number, carry the page header at its
 column that wraps them prints a character per line), repeat that heading row
 on every page of a step table, and never end a page with a title or caption.
 The weld table and the parts list print every number, material and size of
-the samples whole on one line.
+the samples whole on one line; the welding procedure cards every label of
+their form and every short value.
 """
 import json
 import os
@@ -36,6 +37,11 @@ HEADLESS_STEP = re.compile(r"^\s*1[2-8]\s")
 # Columns of the weld table and the parts list (as the project stores them)
 # whose texts are one word or a short number: each must print unbroken.
 WHOLE_COLUMNS = {"welds": (0, 3, 7, 8, 9, 10, 13, 15), "parts": (0, 6, 7, 8)}
+# The welding procedure card's labels.
+CARD_LABELS = ["编号", "工艺评定号", "焊接方法", "接头形式", "材质", "壁厚", "焊接位置", "坡口形式", "电流特性",
+               "无损检测", "检验类型", "检验标准", "检验比例", "合格级别", "焊材牌号规格", "烘干要求",
+               "焊接程序及规范", "层数", "直径", "电流(A)", "电压(V)", "速度(m/h)", "其它", "外观要求", "备注",
+               "编制", "审核", "日期"]
 
 
 def office():
@@ -56,6 +62,7 @@ class LibreOfficeConversion(unittest.TestCase):
         cls.tmp = tempfile.mkdtemp()
         cls.documents = sample_documents.write_documents(cls.tmp)
         cls.lists = sample_documents.write_lists(cls.tmp)
+        cls.cards = sample_documents.write_lists(cls.tmp, (("welding-cards", "welding_cards"),), "cards-")
         cls.office = office()
         cls.converted = None
         if cls.office is None:
@@ -63,9 +70,9 @@ class LibreOfficeConversion(unittest.TestCase):
         pdf_dir = os.path.join(cls.tmp, "pdf")
         profile = "file://" + os.path.join(cls.tmp, "profile")
         cls.converted = run(cls.office, "-env:UserInstallation=" + profile, "--headless", "--norestore",
-                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents, *cls.lists)
+                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents, *cls.lists, *cls.cards)
         cls.pdfs = {doc: os.path.join(pdf_dir, os.path.splitext(os.path.basename(doc))[0] + ".pdf")
-                    for doc in [*cls.documents, *cls.lists]}
+                    for doc in [*cls.documents, *cls.lists, *cls.cards]}
 
     @classmethod
     def tearDownClass(cls):
@@ -145,6 +152,48 @@ class LibreOfficeConversion(unittest.TestCase):
                 for column in WHOLE_COLUMNS[table]:
                     if row[column]:
                         self.assertIn(row[column], printed, "%s: %r broken over lines" % (doc, row[column]))
+
+    def test_welding_card_labels_and_short_values_print_whole(self):
+        self.assertEqual(len(self.cards), 2)
+        for doc, (sample, _) in self.cards.items():
+            result = sample_documents.run_cli("to-json", sample)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            tables = json.loads(result.stdout)["tables"]
+            printed = self.phrases(doc)
+            # The form's labels, each in a sixth of the page or more.
+            for label in CARD_LABELS:
+                self.assertTrue(any(label in p for p in printed), "%s: label %r broken over lines" % (doc, label))
+            # Card number, qualification, material, thickness, ratio, grade;
+            # every welding parameter.
+            values = [row[c] for row in tables["welding_cards"]["rows"] for c in (0, 1, 4, 5, 13, 14)]
+            values += [v for row in tables["card_parameters"]["rows"] if row[0] for v in row[1:]]
+            self.assertTrue(values, sample)
+            for value in values:
+                if value:
+                    self.assertTrue(any(value in p for p in printed), "%s: %r broken over lines" % (doc, value))
+
+    def phrases(self, doc):
+        """The runs of words one line prints without a cell edge between
+        them: "III" and "级" stand 2.4 pt apart (Latin and CJK are drawn in
+        two fonts), cells at least two margins of 2.85 pt and a rule."""
+        result = run("pdftotext", "-bbox", self.pdfs[doc], "-")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        lines = {}
+        for page, body in enumerate(re.findall(r"<page [^>]*>(.*?)</page>", result.stdout, re.S)):
+            for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>', body):
+                lines.setdefault((page, round(float(m.group(2)))), []).append(
+                    (float(m.group(1)), float(m.group(3)), m.group(4)))
+        phrases = set()
+        for words in lines.values():
+            words.sort()
+            phrase, right = "", None
+            for left, end, text in words:
+                if right is not None and left - right >= 4:
+                    phrases.add(phrase)
+                    phrase = ""
+                phrase, right = phrase + text, end
+            phrases.add(phrase)
+        return phrases
 
     def words(self, doc):
         """Per page: its height and its words as (top, bottom, text)."""

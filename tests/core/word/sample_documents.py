@@ -22,13 +22,14 @@ def run_cli(*args):
                           env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
 
 
-def write_lists(out_dir):
-    """Runs "welds" and "parts" for every sample; returns {document: (sample, table)}."""
+def write_lists(out_dir, commands=(("welds", "welds"), ("parts", "parts")), prefix="lists-"):
+    """Runs each (command, table) of `commands` for every sample ("welds" and
+    "parts" unless given); returns {document: (sample, table)}."""
     lists = {}
     for sample in sample_projects():
-        target = os.path.join(out_dir, "lists-" + os.path.splitext(os.path.basename(sample))[0])
+        target = os.path.join(out_dir, prefix + os.path.splitext(os.path.basename(sample))[0])
         os.makedirs(target)
-        for command, table in (("welds", "welds"), ("parts", "parts")):
+        for command, table in commands:
             before = set(glob.glob(os.path.join(target, "*.doc")))
             result = run_cli(command, sample, "--out-dir", target)
             written = set(glob.glob(os.path.join(target, "*.doc"))) - before
