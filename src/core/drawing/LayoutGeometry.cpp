@@ -1,5 +1,6 @@
 #include "core/drawing/LayoutGeometry.h"
 
+#include "core/project/TextAdvance.h"
 #include "core/project/TextCodec.h"
 #include "core/project/VesselCodes.h"
 
@@ -96,17 +97,22 @@ LayoutGeometry::LayoutGeometry(const LayoutInputs &inputs, Orientation orientati
 
 double LayoutGeometry::estimatedTextWidth(const std::string &text, double height)
 {
-    double width = 0;
+    // A CAD program draws a TrueType text with its capitals as tall as the
+    // text height: the em of Times New Roman is the height over its cap
+    // height. A double-byte character is an em wide (23 at height 15: the
+    // ten characters of a company name's first row fill their 220-wide cell).
+    const double em = height / kTimesCapHeight;
+    double perMille = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const unsigned char b = static_cast<unsigned char>(text[i]);
         if (b >= 0x81 && b <= 0xFE && i + 1 < text.size()) {
-            width += height;
+            perMille += 1000;
             ++i;
         } else {
-            width += 0.6 * height;
+            perMille += characterAdvancePerMille(b);
         }
     }
-    return width;
+    return em * perMille / 1000;
 }
 
 double LayoutGeometry::heightToFit(const std::string &text, double height, double space)

@@ -124,8 +124,12 @@ public:
     // The sheet frame: rectangle and title-band line.
     std::vector<LayoutLine> frame() const;
 
-    // How wide a GBK text of this height is taken to be: a double-byte
-    // character as wide as the height, any other byte 0.6 of it.
+    // Times New Roman's capitals are 0.655 of its em; a little less, so a
+    // text measured with it never ends beyond its room.
+    static constexpr double kTimesCapHeight = 0.65;
+    // How wide a GBK text of this height prints: double-byte characters an
+    // em wide, the others by their class (TextAdvance.h), the em being the
+    // height over Times New Roman's cap height.
     static double estimatedTextWidth(const std::string &text, double height);
     // The height, at most `height` and never below 5, at which the text's
     // estimated width fits into `space`.

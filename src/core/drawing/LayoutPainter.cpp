@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QStringList>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -23,15 +24,28 @@ std::string fieldText(const char *field, size_t size)
     return std::string(field, strnlen(field, size));
 }
 
-// The drawing's texts need a font that holds Chinese; a TrueType one is
-// embedded into the PDF as text (CFF fonts would be drawn as outlines).
-QFont drawingFont()
+QFont fontOf(const QStringList &families)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Droid Sans Fallback"), QStringLiteral("sans-serif")});
+    font.setFamilies(families);
     font.setPixelSize(100);
     return font;
+}
+
+// The fonts that hold Chinese. TrueType ones are embedded into the PDF as
+// text (CFF fonts would be drawn as outlines).
+QStringList chineseFamilies()
+{
+    return {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback"),
+            QStringLiteral("sans-serif")};
+}
+
+// The drawing's text style names TIMES.TTF: Latin text in Times New Roman
+// (or its metric twin Liberation Serif), as a CAD program draws it, Chinese
+// from a font that holds it.
+QFont drawingFont()
+{
+    return fontOf(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")} + chineseFamilies());
 }
 
 bool finite(std::initializer_list<double> values)
@@ -324,8 +338,13 @@ void LayoutPainter::paint(QPainter &painter, double penWidth) const
     const QFont font = drawingFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    // A DXF text height is the height of a capital letter.
-    const double capHeight = metrics.capHeight() > 0 ? metrics.capHeight() : 70.0;
+    // A DXF text height is the height of a capital letter: that of the
+    // Chinese font, which most of the texts are in, sets the scale (a
+    // character of the form's labels then fits its cell as the form means
+    // it). Latin text comes out a little narrower than a CAD program draws
+    // it, for which the title block's fitting leaves room.
+    const QFontMetricsF chinese(fontOf(chineseFamilies()), painter.device());
+    const double capHeight = chinese.capHeight() > 0 ? chinese.capHeight() : 70.0;
     QPen pen;
     pen.setCosmetic(true);
     pen.setWidthF(penWidth);

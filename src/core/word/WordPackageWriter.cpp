@@ -1,5 +1,6 @@
 #include "core/word/WordPackageWriter.h"
 
+#include "core/project/TextAdvance.h"
 #include "core/word/WordError.h"
 
 #include <zip.h>
@@ -81,21 +82,10 @@ void stretchTo(std::vector<int> &widths, int total)
     }
 }
 
-// Width of a character below U+2000 in twips at `em`: Times New Roman's
-// capitals and a few lower-case letters are wider than half an em ("16MnR"
-// needs 3.1 em, not 2.5), and a column fitted to half an em each wraps them.
+// Width of a character below U+2000 in twips at `em`.
 int latinWidth(QChar c, int em)
 {
-    const char16_t u = c.unicode();
-    // "φ", "δ", "×", "°", "±" and the like come from the East Asian font in
-    // a Chinese document: a whole em each.
-    if (u >= 0x80)
-        return em;
-    if (u == u'M' || u == u'W' || u == u'm' || u == u'w' || u == u'%' || u == u'@')
-        return em * 9 / 10;
-    if (u >= u'A' && u <= u'Z')
-        return em * 3 / 4;
-    return em / 2;
+    return em * characterAdvancePerMille(c.unicode()) / 1000;
 }
 
 // Width a line of text takes, in twips: full-width (CJK) characters one em,

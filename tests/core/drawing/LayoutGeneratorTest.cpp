@@ -275,7 +275,12 @@ TEST(LayoutGeneratorContent, NotesAndTitleBlockVertical)
     auto expectTextAt = [&](const std::string &text, double x, double y, double h = 15) {
         const long i = out.indexOfText(text);
         ASSERT_GE(i, 0) << text;
-        EXPECT_EQ(out.calls[static_cast<size_t>(i)].numbers, (std::vector<double>{x, y, h})) << text;
+        // Position and height; a value too wide for its cell carries a
+        // width factor besides (LongTitleBlockTextsAreNarrowedToTheirCells).
+        const std::vector<double> &n = out.calls[static_cast<size_t>(i)].numbers;
+        EXPECT_EQ(std::vector<double>(n.begin(), n.begin() + std::min<size_t>(3, n.size())),
+                  (std::vector<double>{x, y, h}))
+            << text;
     };
     expectTextAt(gbk("说明"), 765, -220);
     expectTextAt(gbk("本排版图以DWG-7中俯"), 705, -245);
@@ -319,7 +324,12 @@ TEST(LayoutGeneratorContent, NotesAndTitleBlockHorizontal)
     auto expectTextAt = [&](const std::string &text, double x, double y, double h = 15) {
         const long i = out.indexOfText(text);
         ASSERT_GE(i, 0) << text;
-        EXPECT_EQ(out.calls[static_cast<size_t>(i)].numbers, (std::vector<double>{x, y, h})) << text;
+        // Position and height; a value too wide for its cell carries a
+        // width factor besides (LongTitleBlockTextsAreNarrowedToTheirCells).
+        const std::vector<double> &n = out.calls[static_cast<size_t>(i)].numbers;
+        EXPECT_EQ(std::vector<double>(n.begin(), n.begin() + std::min<size_t>(3, n.size())),
+                  (std::vector<double>{x, y, h}))
+            << text;
     };
     expectTextAt(gbk("说明"), 1165, 155);
     expectTextAt(gbk("本排版图以DWG-7中俯"), 1105, 125);
@@ -337,17 +347,21 @@ TEST(LayoutGeneratorContent, NotesAndTitleBlockHorizontal)
     EXPECT_TRUE(middle);
 }
 
-// A title-block text wider than its cell (double-byte characters as wide as
-// the height, ASCII 0.6 of it) is narrowed to end at the cell's right edge:
-// the next separator, or the frame.
+// A value in the title block wider than its cell is narrowed to end at the
+// cell's right edge: the next separator, or the frame. A CAD program draws
+// the capitals of Times New Roman (about 0.65 of its em) as tall as the text
+// height; Chinese and "φ" are an em wide, capitals 0.75 em, digits, "-",
+// "*", "/" and blanks half an em at most.
 TEST(LayoutGeneratorContent, LongTitleBlockTextsAreNarrowedToTheirCells)
 {
+    const double em15 = 15 / 0.65, em13 = 13 / 0.65;
     LayoutInputs in = verticalSample();
-    in.productNumber = "CP-2026-031";            // 11 x 9 = 99 in 505..585
-    in.projectName = gbk("某某石油化工储运工程项目"); // 12 x 15 = 180 in 225..405: fits exactly
-    in.vesselName = gbk("某某石油化工储运工程项目二期"); // 14 x 15 = 210 in 225..405
-    in.specification = gbk("φ2000*100000*16");   // 13 + 14 x 7.8 = 122.2 in 635..755
-    in.reviewDate = "2024-03-02 / 2024-03-09";    // 23 x 7.8 = 179.4 in 915..1005 (frame)
+    in.productNumber = "CP-2026-031";             // 2 capitals + 9 = 6 em in 505..585
+    in.projectName = gbk("石油化工储运站");         // 7 em = 161.5 in 225..405: fits
+    in.vesselName = gbk("某某石油化工储运工程项目二期"); // 14 em in 225..405
+    in.specification = gbk("φ2000*100000*16");    // 1 + 14 / 2 = 8 em in 635..755
+    in.reviewDate = "2024-03-02 / 2024-03-09";     // 23 / 2 em in 915..1005 (frame)
+    in.drawingNumber = "D-7";                      // 1.75 em: fits
     RecordingDxfOutput out;
     RecordingPrompter prompter;
     ASSERT_EQ(LayoutGenerator::generate(in, company("公司"), prompter, out).status, ExportResult::Status::Written);
@@ -363,14 +377,18 @@ TEST(LayoutGeneratorContent, LongTitleBlockTextsAreNarrowedToTheirCells)
         EXPECT_EQ(n[2], h);
         EXPECT_NEAR(n[3], factor, 1e-12) << text;
     };
-    expectNarrowed("CP-2026-031", 505, 1545, 15, 80.0 / 99);
-    expectNarrowed(gbk("某某石油化工储运工程项目二期"), 225, 1545, 15, 180.0 / 210);
-    expectNarrowed(gbk("φ2000*100000*16"), 635, 1545, 13, 120.0 / 122.2);
-    expectNarrowed("2024-03-02 / 2024-03-09", 915, 1545, 13, 90.0 / 179.4);
-    // Texts that fit keep their full width.
-    EXPECT_EQ(numbersOf(gbk("某某石油化工储运工程项目")), (std::vector<double>{225, 1580, 15}));
-    EXPECT_EQ(numbersOf("2024-03-01"), (std::vector<double>{915, 1575, 13}));
+    expectNarrowed("CP-2026-031", 505, 1545, 15, 80.0 / (6 * em15));
+    expectNarrowed(gbk("某某石油化工储运工程项目二期"), 225, 1545, 15, 180.0 / (14 * em15));
+    expectNarrowed(gbk("φ2000*100000*16"), 635, 1545, 13, 120.0 / (8 * em13));
+    expectNarrowed("2024-03-02 / 2024-03-09", 915, 1545, 13, 90.0 / (11.5 * em13));
+    // A date is 5 em at 13: 98 in a cell of 90.
+    expectNarrowed("2024-03-01", 915, 1575, 13, 90.0 / (5 * em13));
+    // Values that fit keep their full width; the form's own labels are
+    // written as they stand.
+    EXPECT_EQ(numbersOf(gbk("石油化工储运站")), (std::vector<double>{225, 1580, 15}));
+    EXPECT_EQ(numbersOf("D-7"), (std::vector<double>{505, 1580, 15}));
     EXPECT_EQ(numbersOf(gbk("容器主体")), (std::vector<double>{25, 1580, 15}));
+    EXPECT_EQ(numbersOf(gbk("编制")), (std::vector<double>{755, 1580, 15}));
 
     // Horizontal vessel: the product number's cell is 205..285.
     in.vesselType = VesselType::Horizontal;
@@ -381,7 +399,7 @@ TEST(LayoutGeneratorContent, LongTitleBlockTextsAreNarrowedToTheirCells)
     const std::vector<double> n = h.calls[static_cast<size_t>(i)].numbers;
     ASSERT_EQ(n.size(), 4u);
     EXPECT_EQ(n[0], 205);
-    EXPECT_NEAR(n[3], 80.0 / 99, 1e-12);
+    EXPECT_NEAR(n[3], 80.0 / (6 * em15), 1e-12);
 }
 
 TEST(LayoutGeneratorCompanyName, TenBytesOnOneLineTwentyFourSplit)

@@ -402,22 +402,24 @@ TEST(LayoutNozzlePlacement, HeadCentreAndZeroDimensions)
 TEST(LayoutGeometryCourses, ShortCoursesShrinkTheirRunningTexts)
 {
     // Vertical: the heat number runs down from 45 below the band's top and
-    // must end at its bottom: 8 ASCII characters at 0.6 h = 4.8 h.
+    // must end at its bottom. "12A345-1" is a capital (0.75 em) and seven
+    // characters of half an em, the em 1 / 0.65 of the height (Times New
+    // Roman's capitals are drawn as tall as the height): 4.25 / 0.65 h.
     LayoutInputs in = verticalSample(); // k = 0.2
     in.courses = {courseRow("500", "1200"), courseRow("200", "1200"), courseRow("3300", "1200")};
     in.plates = {plateRow("16MnR", "12A345-1")};
     LayoutGeometry g(in, Orientation::Vertical);
-    EXPECT_NEAR(g.course(0).heatNumber.height, (100.0 - 45) / 4.8, kEps); // band 100
+    EXPECT_NEAR(g.course(0).heatNumber.height, (100.0 - 45) / (4.25 / 0.65), kEps); // band 100
     EXPECT_EQ(g.course(1).heatNumber.height, 5);                            // band 40: the smallest
     EXPECT_EQ(g.course(2).heatNumber.height, 15);                           // band 660: room enough
     EXPECT_EQ(g.course(0).seamLabel.height, 15);
 
     // Horizontal: the A label runs right from 25 inside the band's left end
-    // and must end at its right end: "A3" is 1.2 h wide.
+    // and must end at its right end: "A3" is 1.25 em, 1.25 / 0.65 h wide.
     in.vesselType = VesselType::Horizontal;
     in.courses = {courseRow("200", "1200"), courseRow("100", "1200"), courseRow("3700", "1200")};
     const LayoutGeometry h(in, Orientation::Horizontal);
-    EXPECT_NEAR(h.course(0).seamLabel.height, (40.0 - 25) / 1.2, kEps); // "A3", band 40
+    EXPECT_NEAR(h.course(0).seamLabel.height, (40.0 - 25) / (1.25 / 0.65), kEps); // "A3", band 40
     EXPECT_EQ(h.course(1).seamLabel.height, 5);                           // band 20
     EXPECT_EQ(h.course(2).seamLabel.height, 15);
     EXPECT_EQ(h.course(0).heatNumber.height, 15); // runs across the band

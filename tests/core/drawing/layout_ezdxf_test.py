@@ -15,6 +15,7 @@ import tempfile
 import unittest
 
 import ezdxf
+from PIL import ImageFont
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
 CLI = os.path.join(BIN, "zelvan-cli")
@@ -82,9 +83,22 @@ QUADRANTS = {"一轴内": 5, "二轴内": 205, "三轴内": 405, "四轴内": 60
 PRODUCT_NUMBER_CELL = {"0": (505, 585), "1": (205, 285)}
 
 
-def text_width(text, height):
-    """The shop's estimate: a double-byte character as wide as the height, ASCII 0.6 of it."""
-    return sum(height if ord(ch) > 0x7F else 0.6 * height for ch in text)
+SERIF = "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"
+# The title block's own labels: the form's, written as they stand.
+LABELS = {"容器主体", "排 版 图", "工程名称", "产品名称", "图    号", "产品编号", "材质", "规格", "编制", "审核", "日期"}
+
+
+def printed_width(text, height, width_factor=1.0):
+    """How wide a CAD program prints a text of the style "Style1" (TIMES.TTF):
+    Times New Roman, measured with its metric twin Liberation Serif, its
+    capitals as tall as the text height; Chinese and symbols such as "φ" from
+    the East Asian font, an em wide."""
+    font = ImageFont.truetype(SERIF, 1000)
+    _, top, _, bottom = font.getbbox("H")
+    em = height / ((bottom - top) / 1000)
+    latin = "".join(ch for ch in text if ord(ch) < 0x80)
+    wide = sum(1 for ch in text if ord(ch) >= 0x80)
+    return (font.getlength(latin) / 1000 + wide) * em * width_factor
 
 
 class LayoutEzdxf(unittest.TestCase):
@@ -245,17 +259,32 @@ class LayoutEzdxf(unittest.TestCase):
         self.assertGreater(extension_lines, 0)
 
     def check_title_block_widths(self, msp, sample):
-        """A product number wider than its cell is narrowed to end at the separator."""
-        x0, x1 = PRODUCT_NUMBER_CELL[sample["type"]]
-        product = [t for t in msp.query("TEXT") if t.dxf.text == "CP-2024-07"]
+        """Every value in the title block ends inside its cell, as a CAD
+        program prints it; one that would not is narrowed, not squeezed to
+        nothing. The product number "CP-2024-07" does not fit at full width."""
+        vertical = sample["type"] == "0"
+        low, high = (1535, 1605) if vertical else (935, 1005)
+        frame_right = 1005 if vertical else 1405
+        separators = sorted(e.dxf.start.x for e in msp.query("LINE")
+                            if e.dxf.start.x == e.dxf.end.x and {e.dxf.start.y, e.dxf.end.y} == {low, high})
+        self.assertEqual(len(separators), 11)
+        values = [t for t in msp.query("TEXT") if low < t.dxf.insert.y < high and t.dxf.text not in LABELS]
+        self.assertEqual(len(values), 2 + 6 + 2)  # company rows, names, numbers, material, size, dates
+        for t in values:
+            x = t.dxf.insert.x
+            right = next((s for s in separators if s > x), frame_right)
+            factor = t.dxf.get("width", 1.0)
+            printed = printed_width(t.dxf.text, t.dxf.height, factor)
+            self.assertLessEqual(x + printed, right + 0.5, (t.dxf.text, x, right, factor))
+            if factor < 1:
+                self.assertGreaterEqual(printed, 0.8 * (right - x), (t.dxf.text, factor))
+        product = [t for t in values if t.dxf.text == "CP-2024-07"]
         self.assertEqual(len(product), 1)
-        t = product[0]
-        self.assertEqual(t.dxf.insert.x, x0)
-        self.assertEqual(t.dxf.height, 15)
-        # 10 ASCII characters at 0.6 x 15 = 90 in a cell of 80.
-        self.assertAlmostEqual(t.dxf.width, (x1 - x0) / text_width("CP-2024-07", 15), places=9)
-        for other in ("示例工程", "容器主体", "RZ-1001", "2024-05-06"):
-            self.assertEqual([e.dxf.width for e in msp.query("TEXT") if e.dxf.text == other], [1.0], other)
+        self.assertEqual(product[0].dxf.insert.x, PRODUCT_NUMBER_CELL[sample["type"]][0])
+        self.assertLess(product[0].dxf.get("width", 1.0), 1)
+        self.assertGreater(printed_width("CP-2024-07", 15), 80)
+        # Four characters of a name in a cell of 180: full width.
+        self.assertEqual([e.dxf.get("width", 1.0) for e in values if e.dxf.text == "示例工程"], [1.0])
 
     def test_vertical_vessel(self):
         doc, _ = self.generate("vertical", VERTICAL)
