@@ -152,17 +152,17 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
         e.line({-285, 970, 1405, 970});
 
     // Columns: label/value pairs on the two rows.
-    struct Column { double vx, hx; std::string upper, lower; double lowerHeight; bool isValue; };
+    struct Column { double vx, hx; std::string upper, lower; double lowerHeight; };
     const Column columns[] = {
-        {25, -375, gbk("容器主体"), gbk("排 版 图"), kTextHeight, false},
-        {125, -275, gbk("工程名称"), gbk("产品名称"), kTextHeight, false},
-        {225, -175, in.projectName, in.vesselName, kTextHeight, true},
-        {405, 105, gbk("图    号"), gbk("产品编号"), kTextHeight, false},
-        {505, 205, in.drawingNumber, in.productNumber, kTextHeight, true},
-        {585, 285, gbk("材质"), gbk("规格"), kTextHeight, false},
-        {635, 335, in.material, in.specification, kSmallTextHeight, true},
-        {755, 455, gbk("编制"), gbk("审核"), kTextHeight, false},
-        {875, 605, gbk("日期"), gbk("日期"), kTextHeight, false},
+        {25, -375, gbk("容器主体"), gbk("排 版 图"), kTextHeight},
+        {125, -275, gbk("工程名称"), gbk("产品名称"), kTextHeight},
+        {225, -175, in.projectName, in.vesselName, kTextHeight},
+        {405, 105, gbk("图    号"), gbk("产品编号"), kTextHeight},
+        {505, 205, in.drawingNumber, in.productNumber, kTextHeight},
+        {585, 285, gbk("材质"), gbk("规格"), kTextHeight},
+        {635, 335, in.material, in.specification, kSmallTextHeight},
+        {755, 455, gbk("编制"), gbk("审核"), kTextHeight},
+        {875, 605, gbk("日期"), gbk("日期"), kTextHeight},
     };
     // Each text must end inside its cell: before the next separator to its
     // right, or the frame's edge.
@@ -178,17 +178,10 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
     e.textWithin(firstRow, companyX, U, cellRight(companyX));
     if (company.name.size() >= 11)
         e.textWithin(secondRow, companyX, V, cellRight(companyX));
-    // The form's own labels are written as they are; what the user typed is
-    // narrowed when it would run into the next cell.
     for (const Column &c : columns) {
         const double x = vertical ? c.vx : c.hx;
-        if (c.isValue) {
-            e.textWithin(c.upper, x, U, cellRight(x));
-            e.textWithin(c.lower, x, V, cellRight(x), c.lowerHeight);
-        } else {
-            e.text(c.upper, x, U);
-            e.text(c.lower, x, V, c.lowerHeight);
-        }
+        e.textWithin(c.upper, x, U, cellRight(x));
+        e.textWithin(c.lower, x, V, cellRight(x), c.lowerHeight);
     }
     const double dateX = vertical ? 915 : 665;
     e.textWithin(in.preparedDate, dateX, vertical ? 1575 : 975, cellRight(dateX), kSmallTextHeight);

@@ -347,7 +347,7 @@ TEST(LayoutGeneratorContent, NotesAndTitleBlockHorizontal)
     EXPECT_TRUE(middle);
 }
 
-// A value in the title block wider than its cell is narrowed to end at the
+// A text in the title block wider than its cell is narrowed to end at the
 // cell's right edge: the next separator, or the frame. A CAD program draws
 // the capitals of Times New Roman (about 0.65 of its em) as tall as the text
 // height; Chinese and "φ" are an em wide, capitals 0.75 em, digits, "-",
@@ -383,12 +383,14 @@ TEST(LayoutGeneratorContent, LongTitleBlockTextsAreNarrowedToTheirCells)
     expectNarrowed("2024-03-02 / 2024-03-09", 915, 1545, 13, 90.0 / (11.5 * em13));
     // A date is 5 em at 13: 98 in a cell of 90.
     expectNarrowed("2024-03-01", 915, 1575, 13, 90.0 / (5 * em13));
-    // Values that fit keep their full width; the form's own labels are
-    // written as they stand.
+    // So are the form's own labels where the cell is narrow: "编制" is 2 em
+    // in 755..795, "容器主体" 4 em in 25..115.
+    expectNarrowed(gbk("编制"), 755, 1580, 15, 40.0 / (2 * em15));
+    expectNarrowed(gbk("容器主体"), 25, 1580, 15, 90.0 / (4 * em15));
+    // Texts that fit keep their full width: "材质" is 2 em in 585..635.
     EXPECT_EQ(numbersOf(gbk("石油化工储运站")), (std::vector<double>{225, 1580, 15}));
     EXPECT_EQ(numbersOf("D-7"), (std::vector<double>{505, 1580, 15}));
-    EXPECT_EQ(numbersOf(gbk("容器主体")), (std::vector<double>{25, 1580, 15}));
-    EXPECT_EQ(numbersOf(gbk("编制")), (std::vector<double>{755, 1580, 15}));
+    EXPECT_EQ(numbersOf(gbk("材质")), (std::vector<double>{585, 1580, 15}));
 
     // Horizontal vessel: the product number's cell is 205..285.
     in.vesselType = VesselType::Horizontal;
