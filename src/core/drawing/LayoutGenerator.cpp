@@ -137,8 +137,11 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
     const double noteX = vertical ? 705 : 1105;
     const double noteY0 = vertical ? -245 : 125;
     e.text(gbk("说明"), vertical ? 765 : 1165, vertical ? -220 : 155);
+    // The lines are broken to fill the 300 between their column and the
+    // frame; one with Latin letters or a long pressure may print wider.
+    const double frameRight = vertical ? 1005 : 1405;
     for (size_t i = 0; i < notes.size(); ++i)
-        e.text(notes[i], noteX, noteY0 - 30.0 * static_cast<double>(i));
+        e.textWithin(notes[i], noteX, noteY0 - 30.0 * static_cast<double>(i), frameRight);
 
     const double bandLow = vertical ? 1535 : 935, bandHigh = vertical ? 1605 : 1005;
     const double U = vertical ? 1580 : 980, V = vertical ? 1545 : 945;
@@ -166,7 +169,6 @@ void writeNotesAndTitleBlock(Emitter &e, const LayoutInputs &in, const CompanyIn
     };
     // Each text must end inside its cell: before the next separator to its
     // right, or the frame's edge.
-    const double frameRight = vertical ? 1005 : 1405;
     auto cellRight = [&](double x) {
         for (double s : vertical ? verticalSeparators : horizontalSeparators)
             if (s > x)

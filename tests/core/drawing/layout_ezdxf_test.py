@@ -278,6 +278,13 @@ class LayoutEzdxf(unittest.TestCase):
             # Times' are a quarter): a narrowed text still fills most of its room.
             if factor < 1:
                 self.assertGreaterEqual(printed, 0.7 * (right - x), (t.dxf.text, factor))
+        # The notes end inside the frame.
+        x0, y0 = (705, -245) if vertical else (1105, 125)
+        notes = [t for t in msp.query("TEXT") if t.dxf.insert.x == x0 and y0 - 150 - 1 < t.dxf.insert.y < y0 + 1]
+        self.assertEqual(len(notes), 6)
+        for t in notes:
+            printed = printed_width(t.dxf.text, t.dxf.height, t.dxf.get("width", 1.0))
+            self.assertLessEqual(t.dxf.insert.x + printed, frame_right + 0.5, t.dxf.text)
         product = [t for t in values if t.dxf.text == "CP-2024-07"]
         self.assertEqual(len(product), 1)
         self.assertEqual(product[0].dxf.insert.x, PRODUCT_NUMBER_CELL[sample["type"]][0])
