@@ -119,7 +119,16 @@ void CertificateDocument::write(WordDocument &document) const
     const QStringList headings = {QStringLiteral("技术参数"), QStringLiteral("压力试验"), QStringLiteral("无损检测"),
                                   QStringLiteral("施工依据")};
     const QList<QStringList> lines = tableLines(m_record);
-    const int table = document.addTable(4, 2, false);
+    // Widths fitted to the content and then fixed: in two equal columns the
+    // four-character headings stood in half the page while each line of the
+    // characteristics ("设 计 压 力：壳程(壳体) 1.0 MPa 管程(夹套) / MPa")
+    // broke in two.
+    const int table = document.addTable(4, 2, true);
+    document.fixColumnWidths(table);
+    // The first row is the technical data, not a heading: repeated at the
+    // top of the next page it printed the whole block twice.
+    document.selectCell(table, 1, 1);
+    document.setHeadingRow(false);
     for (int row = 0; row < 4; ++row) {
         document.selectCell(table, row + 1, 1);
         document.typeText(headings.at(row));

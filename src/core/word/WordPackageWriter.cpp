@@ -801,9 +801,13 @@ std::vector<int> WordPackageWriter::columnWidths(const WordTable &table, const W
         totalDesired += desired[size_t(i)];
     }
     if (totalDesired <= rest) {
+        // The long columns fit in what the short ones left; a table with
+        // fixed widths still spans the page.
         for (int i : longColumns)
             widths[size_t(i)] = desired[size_t(i)];
-        return widths; // the long columns fit in what the short ones left
+        if (table.widthsFixed)
+            stretchTo(widths, availableWidth);
+        return widths;
     }
     int given = 0;
     for (int i : longColumns) {

@@ -17,6 +17,7 @@ import unittest
 import docx
 from docx.enum.section import WD_ORIENT
 from docx.enum.text import WD_ALIGN_PARAGRAPH
+from docx.oxml.ns import qn
 from docx.shared import Mm
 
 BIN = os.environ["ZELVAN_BIN_DIR"]
@@ -187,6 +188,17 @@ class ProductDocuments(CliProjectCase):
         self.assertEqual(len(table.rows), 4)
         self.assertEqual(len(table.columns), 2)
         self.assertEqual([row.cells[0].text for row in table.rows], ["技术参数", "压力试验", "无损检测", "施工依据"])
+        # Fixed widths fitted to the content: the headings (four characters
+        # at 12 pt, 240 twips each, between margins of 108) on one line, the
+        # lines the rest of the page's 8306 twips.
+        self.assertEqual(table._tbl.tblPr.find(qn("w:tblLayout")).get(qn("w:type")), "fixed")
+        heading, lines = (int(w.get(qn("w:w"))) for w in table._tbl.tblGrid.findall(qn("w:gridCol")))
+        self.assertGreaterEqual(heading, 4 * 240 + 2 * 108)
+        self.assertLess(heading, 1500)
+        self.assertAlmostEqual(heading + lines, 8306, delta=2)
+        # No row heads the table: one repeated on the next page would print
+        # its data twice.
+        self.assertEqual(table._tbl.xpath(".//w:tblHeader"), [])
         return [[p.text for p in row.cells[1].paragraphs] for row in table.rows]
 
     def test_certificate_of_an_empty_project(self):

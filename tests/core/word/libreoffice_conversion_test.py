@@ -9,7 +9,8 @@ column that wraps them prints a character per line), repeat that heading row
 on every page of a step table, and never end a page with a title or caption.
 The weld table and the parts list print every number, material and size of
 the samples whole on one line; the welding procedure cards every label of
-their form and every short value.
+their form and every short value; the certificate each of its four blocks
+once, each line of the characteristics on one line.
 """
 import json
 import os
@@ -63,6 +64,7 @@ class LibreOfficeConversion(unittest.TestCase):
         cls.documents = sample_documents.write_documents(cls.tmp)
         cls.lists = sample_documents.write_lists(cls.tmp)
         cls.cards = sample_documents.write_lists(cls.tmp, (("welding-cards", "welding_cards"),), "cards-")
+        cls.certificates = sample_documents.write_lists(cls.tmp, (("certificate", None),), "certificate-")
         cls.office = office()
         cls.converted = None
         if cls.office is None:
@@ -70,9 +72,9 @@ class LibreOfficeConversion(unittest.TestCase):
         pdf_dir = os.path.join(cls.tmp, "pdf")
         profile = "file://" + os.path.join(cls.tmp, "profile")
         cls.converted = run(cls.office, "-env:UserInstallation=" + profile, "--headless", "--norestore",
-                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents, *cls.lists, *cls.cards)
+                            "--convert-to", "pdf", "--outdir", pdf_dir, *cls.documents, *cls.lists, *cls.cards, *cls.certificates)
         cls.pdfs = {doc: os.path.join(pdf_dir, os.path.splitext(os.path.basename(doc))[0] + ".pdf")
-                    for doc in [*cls.documents, *cls.lists, *cls.cards]}
+                    for doc in [*cls.documents, *cls.lists, *cls.cards, *cls.certificates]}
 
     @classmethod
     def tearDownClass(cls):
@@ -171,6 +173,17 @@ class LibreOfficeConversion(unittest.TestCase):
             for value in values:
                 if value:
                     self.assertTrue(any(value in p for p in printed), "%s: %r broken over lines" % (doc, value))
+
+    def test_certificate_prints_each_block_once_in_two_pages(self):
+        self.assertEqual(len(self.certificates), 2)
+        for doc in self.certificates:
+            pages = self.pages(doc)
+            self.assertLessEqual(len(pages), 2, doc)
+            text = "\n".join(pages)
+            for heading in ("技术参数", "压力试验", "无损检测", "施工依据"):
+                self.assertEqual(len(re.findall(r"^\s*%s\s" % heading, text, re.M)), 1, "%s: %s" % (doc, heading))
+            # Each line of the characteristics on one line of the page.
+            self.assertRegex(text, r"设 计 压 力：壳程\(壳体\) +\S+ MPa +管程\(夹套\) +\S+ +MPa", doc)
 
     def phrases(self, doc):
         """The runs of words one line prints without a cell edge between
