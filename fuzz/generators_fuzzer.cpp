@@ -106,6 +106,11 @@ Sandbox &sandbox()
     return box;
 }
 
+// Copies the program folder into the sandbox. The installation's JPEG
+// pictures are a few hundred kilobytes each, and the generators only read
+// them, take their pixel size and store their bytes: their content reaches
+// no decision. Copied at an eighth of the size, they keep every path and
+// spare each run copying megabytes.
 bool copyTree(const QString &from, const QString &to)
 {
     if (!QDir().mkpath(to))
@@ -115,6 +120,10 @@ bool copyTree(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + entry.fileName();
         if (entry.isDir()) {
             if (!copyTree(entry.filePath(), target))
+                return false;
+        } else if (entry.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0) {
+            const QImage picture(entry.filePath(), "JPEG");
+            if (picture.isNull() || !picture.scaled(picture.size() / 8).save(target, "JPEG", 50))
                 return false;
         } else if (!QFile::copy(entry.filePath(), target)) {
             return false;
@@ -316,26 +325,6 @@ void checkResult(const char *what, const ExportResult &result, const YesPrompter
     }
 }
 
-// The installation's pictures are a few hundred kilobytes each, and the
-// generators only read them, take their pixel size and store their bytes:
-// their content reaches no decision. An eighth of the size keeps every path
-// and spares each run copying megabytes.
-void shrinkPictures(const QString &folder)
-{
-    const QDir dir(folder);
-    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (entry.isDir()) {
-            shrinkPictures(entry.filePath());
-            continue;
-        }
-        if (entry.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) != 0)
-            continue;
-        const QImage picture(entry.filePath(), "JPEG");
-        if (picture.isNull() || !picture.scaled(picture.size() / 8).save(entry.filePath(), "JPEG", 50))
-            fail(QStringLiteral("cannot shrink the picture %1").arg(entry.filePath()));
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -355,7 +344,6 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     if (!copyTree(installed, box.program) || !QFileInfo(box.program + QStringLiteral("pics")).isDir()
         || !QDir().mkpath(box.out))
         fail(QStringLiteral("cannot prepare the sandbox from %1").arg(installed));
-    shrinkPictures(box.program);
     setProgramDirectoryForTesting(box.program);
     // Each drawing loads and unloads CadIO; libFuzzer keeps the coverage
     // counters of every instrumented library it saw, so the library stays

@@ -16,6 +16,9 @@ namespace {
 
 constexpr double kTextHeight = 15.0;
 constexpr double kSmallestTextHeight = 5.0;
+// Times New Roman's capitals are 0.655 of its em; a little less, so a text
+// measured with it never ends beyond its room.
+constexpr double kTimesCapHeight = 0.65;
 // Both head views are drawn with this radius, inside their 400-unit centre lines.
 constexpr double kHeadViewRadius = 180.0;
 

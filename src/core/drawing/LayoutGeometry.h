@@ -124,9 +124,6 @@ public:
     // The sheet frame: rectangle and title-band line.
     std::vector<LayoutLine> frame() const;
 
-    // Times New Roman's capitals are 0.655 of its em; a little less, so a
-    // text measured with it never ends beyond its room.
-    static constexpr double kTimesCapHeight = 0.65;
     // How wide a GBK text of this height prints: double-byte characters an
     // em wide, the others by their class (TextAdvance.h), the em being the
     // height over Times New Roman's cap height.

@@ -185,39 +185,42 @@ class LibreOfficeConversion(unittest.TestCase):
             # Each line of the characteristics on one line of the page.
             self.assertRegex(text, r"设 计 压 力：壳程\(壳体\) +\S+ MPa +管程\(夹套\) +\S+ +MPa", doc)
 
-    def phrases(self, doc):
-        """The runs of words one line prints without a cell edge between
-        them: "III" and "级" stand 2.4 pt apart (Latin and CJK are drawn in
-        two fonts), cells at least two margins of 2.85 pt and a rule."""
-        result = run("pdftotext", "-bbox", self.pdfs[doc], "-")
-        self.assertEqual(result.returncode, 0, result.stderr)
-        lines = {}
-        for page, body in enumerate(re.findall(r"<page [^>]*>(.*?)</page>", result.stdout, re.S)):
-            for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>', body):
-                lines.setdefault((page, round(float(m.group(2)))), []).append(
-                    (float(m.group(1)), float(m.group(3)), m.group(4)))
-        phrases = set()
-        for words in lines.values():
-            words.sort()
-            phrase, right = "", None
-            for left, end, text in words:
-                if right is not None and left - right >= 4:
-                    phrases.add(phrase)
-                    phrase = ""
-                phrase, right = phrase + text, end
-            phrases.add(phrase)
-        return phrases
-
-    def words(self, doc):
-        """Per page: its height and its words as (top, bottom, text)."""
+    def boxes(self, doc):
+        """Per page: its height and its words as (left, top, right, bottom, text)."""
         result = run("pdftotext", "-bbox", self.pdfs[doc], "-")
         self.assertEqual(result.returncode, 0, result.stderr)
         pages = []
         for page in re.finditer(r'<page width="[\d.]+" height="([\d.]+)">(.*?)</page>', result.stdout, re.S):
-            words = [(float(m.group(1)), float(m.group(2)), m.group(3)) for m in re.finditer(
-                r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>', page.group(2))]
+            words = [(float(m.group(1)), float(m.group(2)), float(m.group(3)), float(m.group(4)), m.group(5))
+                     for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">'
+                                          r'([^<]*)</word>', page.group(2))]
             pages.append((float(page.group(1)), words))
         return pages
+
+    def words(self, doc):
+        """Per page: its height and its words as (top, bottom, text)."""
+        return [(height, [(top, bottom, text) for _, top, _, bottom, text in words])
+                for height, words in self.boxes(doc)]
+
+    def phrases(self, doc):
+        """The runs of words one line prints without a cell edge between
+        them: "III" and "级" stand 2.4 pt apart (Latin and CJK are drawn in
+        two fonts), cells at least two margins of 2.85 pt and a rule."""
+        phrases = set()
+        for _, words in self.boxes(doc):
+            lines = {}
+            for left, top, right, _, text in words:
+                lines.setdefault(round(top), []).append((left, right, text))
+            for line in lines.values():
+                line.sort()
+                phrase, end = "", None
+                for left, right, text in line:
+                    if end is not None and left - end >= 4:
+                        phrases.add(phrase)
+                        phrase = ""
+                    phrase, end = phrase + text, right
+                phrases.add(phrase)
+        return phrases
 
     def test_no_title_or_caption_is_left_at_the_foot_of_a_page(self):
         for doc in self.documents:
