@@ -41,12 +41,16 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <charconv>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 using namespace zelvan;
 
@@ -224,43 +228,63 @@ QByteArray readAll(const QString &path)
 
 // A minimal DXF reader: group code and value lines, sections balanced and
 // not nested, EOF last, handles (group 5, and 105 of a dimension style)
-// unique.
+// unique. It walks the file's bytes in place: splitting a drawing into a
+// list of lines cost more than writing it.
 void checkDxf(const QString &path)
 {
     const QByteArray bytes = readAll(path);
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    if (lines.size() % 2 != 0)
-        fail(QStringLiteral("%1: an odd number of lines").arg(path));
+    const char *at = bytes.constData();
+    const char *const end = at + bytes.size();
+    qsizetype lineNumber = 0;
+    // The next line without its '\n' (the last one may lack it).
+    auto nextLine = [&]() -> std::string_view {
+        const char *stop = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!stop)
+            stop = end;
+        const std::string_view line(at, size_t(stop - at));
+        at = stop < end ? stop + 1 : end;
+        ++lineNumber;
+        return line;
+    };
     int open = 0;
     bool ended = false;
-    std::set<QByteArray> handles;
-    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+    std::set<std::string_view> handles;
+    while (at < end) {
+        const std::string_view codeLine = nextLine();
+        if (at >= end)
+            fail(QStringLiteral("%1: an odd number of lines").arg(path));
+        std::string_view value = nextLine();
         if (ended)
             fail(QStringLiteral("%1: pairs after EOF").arg(path));
-        bool isNumber = false;
-        const int code = lines[i].trimmed().toInt(&isNumber);
-        if (!isNumber)
-            fail(QStringLiteral("%1: line %2 is not a group code").arg(path).arg(i + 1));
-        QByteArray value = lines[i + 1];
-        if (value.endsWith('\r'))
-            value.chop(1);
-        if (value.contains('\r'))
-            fail(QStringLiteral("%1: a value holds a line break, line %2").arg(path).arg(i + 2));
+        // A group code: a whole number, blanks around it allowed.
+        std::string_view digits = codeLine;
+        while (!digits.empty() && std::isspace(static_cast<unsigned char>(digits.front())))
+            digits.remove_prefix(1);
+        while (!digits.empty() && std::isspace(static_cast<unsigned char>(digits.back())))
+            digits.remove_suffix(1);
+        int code = 0;
+        const auto [parsedTo, parseError] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+        if (digits.empty() || parseError != std::errc() || parsedTo != digits.data() + digits.size())
+            fail(QStringLiteral("%1: line %2 is not a group code").arg(path).arg(lineNumber - 1));
+        if (!value.empty() && value.back() == '\r')
+            value.remove_suffix(1);
+        if (value.find('\r') != std::string_view::npos)
+            fail(QStringLiteral("%1: a value holds a line break, line %2").arg(path).arg(lineNumber));
         if (code == 0) {
             if (value == "SECTION") {
                 if (open++ != 0)
-                    fail(QStringLiteral("%1: SECTION inside a section, line %2").arg(path).arg(i + 2));
+                    fail(QStringLiteral("%1: SECTION inside a section, line %2").arg(path).arg(lineNumber));
             } else if (value == "ENDSEC") {
                 if (--open != 0)
-                    fail(QStringLiteral("%1: ENDSEC without SECTION, line %2").arg(path).arg(i + 2));
+                    fail(QStringLiteral("%1: ENDSEC without SECTION, line %2").arg(path).arg(lineNumber));
             } else if (value == "EOF") {
                 ended = true;
             }
         } else if (code == 5 || code == 105) {
-            if (value.isEmpty() || !handles.insert(value).second)
-                fail(QStringLiteral("%1: handle '%2' empty or repeated, line %3").arg(path, QString::fromLatin1(value)).arg(i + 2));
+            if (value.empty() || !handles.insert(value).second)
+                fail(QStringLiteral("%1: handle '%2' empty or repeated, line %3")
+                         .arg(path, QString::fromLatin1(value.data(), qsizetype(value.size())))
+                         .arg(lineNumber));
         }
     }
     if (open != 0 || !ended)
